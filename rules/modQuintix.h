@@ -1,0 +1,33 @@
+// SPDX-FileCopyrightText: 2026 The Pipstack developers
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include "platform/arrays.h"
+
+#include <array>
+#include <cstdint>
+
+class frmQuintix;
+
+// A hand: five face values 1..6, indices 0..4. Every function below reads the
+// hand it is given and never changes it.
+using Hand = std::array<std::int16_t, 5>;
+
+// Scratch space of the sorted tests, shared by every scorecard. Its content
+// between two calls means nothing to anyone.
+extern Hand SortedDice;
+
+void SortDice(const Hand &dice);
+std::int16_t SumDice(const Hand &dice);
+std::int16_t SumOfFace(std::int16_t face, const Hand &dice);
+bool IsThreeOfAKind(const Hand &dice);
+bool IsFourOfAKind(const Hand &dice);
+bool IsFullHouse(const Hand &dice);
+bool IsSmallStraight(const Hand &dice);
+bool IsLargeStraight(const Hand &dice);
+bool IsFiveOfAKind(const Hand &dice);
+
+// The game under way: 1..8 players, or 0 when there is none. Players(i) is
+// player i's scorecard; the frame owns the windows, this only points at them.
+extern std::int16_t PlayerCount;
+extern platform::DynamicArray<frmQuintix *> Players;
