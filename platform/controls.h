@@ -1,0 +1,151 @@
+// SPDX-FileCopyrightText: 2026 The Pipstack developers
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include <QLabel>
+#include <QPixmap>
+#include <QPushButton>
+#include <QTimer>
+
+#include <cstdint>
+
+class QShortcut;
+
+namespace platform {
+
+// Window measures are twips: 1440 to the inch, 15 to a logical pixel.
+constexpr int TwipsPerPixel = 15;
+int Px(int twips);
+QRect TwipsRect(int left, int top, int width, int height);
+
+// Colours as 32-bit values with red in the low byte, then green, then blue.
+constexpr std::uint32_t vbBlack = 0x000000;
+constexpr std::uint32_t vbRed = 0x0000FF;
+std::uint32_t ToColorValue(const QColor &color);
+QColor FromColorValue(std::uint32_t value);
+
+// A text label. Its text colour and caption are the state the game reads back,
+// so both are plain properties here. The optional single border is drawn in the
+// window's frame colour, whatever the text colour.
+class Label : public QLabel
+{
+    Q_OBJECT
+
+public:
+    explicit Label(QWidget *parent, const QRect &geometry = {});
+
+    QString Caption() const { return text(); }
+    void setCaption(const QString &caption) { setText(caption); }
+    std::uint32_t ForeColor() const;
+    void setForeColor(std::uint32_t value);
+    void setSingleBorder(bool on);
+
+signals:
+    void Click();
+
+protected:
+    void mousePressEvent(QMouseEvent *event) override;
+    void mouseReleaseEvent(QMouseEvent *event) override;
+    void paintEvent(QPaintEvent *event) override;
+
+private:
+    bool border_ = false;
+    bool pressed_ = false;
+};
+
+// A push button whose caption may wrap onto several lines. Its access key
+// ("&Roll 1" gives Alt+R) acts only while focus is in the button's own window:
+// all child windows share one top-level window, and a key that two windows
+// use must not reach the window the player is not looking at.
+class CommandButton : public QPushButton
+{
+    Q_OBJECT
+
+public:
+    explicit CommandButton(QWidget *parent, const QRect &geometry, const QString &caption);
+
+    QString Caption() const { return text(); }
+    void setCaption(const QString &caption);
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+
+private:
+    QShortcut *accessKey_;
+};
+
+// Shows a picture, centred, or nothing.
+class PictureBox : public QWidget
+{
+    Q_OBJECT
+
+public:
+    explicit PictureBox(QWidget *parent, const QRect &geometry);
+
+    const QPixmap &Picture() const { return picture_; }
+    void setPicture(const QPixmap &picture);
+
+signals:
+    void Click();
+
+protected:
+    void mousePressEvent(QMouseEvent *event) override;
+    void mouseReleaseEvent(QMouseEvent *event) override;
+    void paintEvent(QPaintEvent *event) override;
+
+private:
+    QPixmap picture_;
+    bool pressed_ = false;
+};
+
+// Loads a picture by bare file name from the working directory. When the file
+// is missing or unreadable, the copy of the same name built into the program
+// is used instead; a null pixmap only when neither exists. On high-density
+// screens a "name@2x" variant is preferred where there is one.
+QPixmap LoadPicture(const QString &fileName);
+
+// A rectangular outline; it never takes clicks.
+class Shape : public QWidget
+{
+    Q_OBJECT
+
+public:
+    explicit Shape(QWidget *parent, const QRect &geometry);
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+};
+
+// A one-pixel straight line between two points given in twips.
+class Line : public QWidget
+{
+    Q_OBJECT
+
+public:
+    Line(QWidget *parent, int x1, int y1, int x2, int y2);
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+};
+
+// While Enabled, one tick per Interval on the user-interface thread.
+class Timer : public QObject
+{
+    Q_OBJECT
+
+public:
+    explicit Timer(QObject *parent, int interval);
+
+    bool Enabled() const { return timer_.isActive(); }
+    void setEnabled(bool on);
+    int Interval() const { return timer_.interval(); }
+    void setInterval(int milliseconds) { timer_.setInterval(milliseconds); }
+
+signals:
+    void Tick();
+
+private:
+    QTimer timer_;
+};
+
+} // namespace platform

@@ -1,0 +1,193 @@
+// SPDX-FileCopyrightText: 2026 The Pipstack developers
+// SPDX-License-Identifier: MIT
+#include "platform/forms.h"
+
+#include "platform/controls.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QLayout>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QFont>
+#include <QFontInfo>
+
+namespace platform {
+
+namespace {
+
+// Lays the client area out at once, so its size is right before the next
+// event is handled.
+void settle(QMdiSubWindow *window)
+{
+    if (QLayout *layout = window->layout())
+        layout->activate();
+}
+
+} // namespace
+
+Form::Form(QMdiArea *area, Design design, QObject *parent)
+    : QObject(parent)
+    , area_(area)
+    , design_(std::move(design))
+{
+}
+
+Form::~Form()
+{
+    delete window_;
+}
+
+void Form::Load()
+{
+    if (window_)
+        return;
+    tag_.clear();
+
+    Qt::WindowFlags flags = Qt::SubWindow | Qt::CustomizeWindowHint | Qt::WindowTitleHint;
+    if (design_.closeBox)
+        flags |= Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint;
+    window_ = new QMdiSubWindow(nullptr, flags);
+    // Closing is unloading, which is ours to do; the window must not delete
+    // itself behind the form's back.
+    window_->setAttribute(Qt::WA_DeleteOnClose, false);
+    window_->installEventFilter(this);
+    window_->setWindowTitle(design_.caption);
+    window_->setWindowIcon(QApplication::windowIcon());
+
+    client_ = new QWidget;
+    createControls(client_);
+    window_->setWidget(client_);
+    area_->addSubWindow(window_);
+    // The frame around the client area is the style's; the client area is ours.
+    const QMargins frame = window_->contentsMargins();
+    window_->setFixedSize(QSize(Px(design_.clientTwips.width()), Px(design_.clientTwips.height()))
+                              .grownBy(frame));
+    settle(window_);
+
+    Form_Load();
+    if (window_)
+        window_->show();
+}
+
+void Form::Unload()
+{
+    if (!window_)
+        return;
+    QMdiSubWindow *window = window_;
+    window_ = nullptr;
+    client_ = nullptr;
+    window->removeEventFilter(this);
+    area_->removeSubWindow(window);
+    window->hide();
+    // Unload is often called from a click inside the window itself, so the
+    // widgets go once that click has been handled.
+    window->deleteLater();
+}
+
+QString Form::Caption()
+{
+    Load();
+    return window_->windowTitle();
+}
+
+void Form::setCaption(const QString &caption)
+{
+    Load();
+    window_->setWindowTitle(caption);
+}
+
+QString Form::Tag()
+{
+    Load();
+    return tag_;
+}
+
+void Form::setTag(const QString &tag)
+{
+    Load();
+    tag_ = tag;
+}
+
+bool Form::Visible()
+{
+    Load();
+    return !window_->isHidden();
+}
+
+void Form::setVisible(bool visible)
+{
+    Load();
+    window_->setVisible(visible);
+}
+
+bool Form::Enabled()
+{
+    Load();
+    return client_->isEnabled();
+}
+
+void Form::setEnabled(bool enabled)
+{
+    Load();
+    client_->setEnabled(enabled);
+}
+
+int Form::Width()
+{
+    Load();
+    return window_->width() * TwipsPerPixel;
+}
+
+void Form::setWidth(int twips)
+{
+    Load();
+    window_->setFixedWidth(Px(twips));
+    settle(window_);
+}
+
+int Form::Height()
+{
+    Load();
+    return window_->height() * TwipsPerPixel;
+}
+
+void Form::setHeight(int twips)
+{
+    Load();
+    window_->setFixedHeight(Px(twips));
+    settle(window_);
+}
+
+bool Form::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == window_ && event->type() == QEvent::Close) {
+        event->ignore();
+        if (design_.closeBox)
+            Unload();
+        return true;
+    }
+    return QObject::eventFilter(watched, event);
+}
+
+} // namespace platform
+
+namespace platform {
+
+void SetUpApplication()
+{
+    QApplication::setApplicationName(QStringLiteral("Pipstack"));
+    QApplication::setApplicationVersion(QStringLiteral("1.00"));
+    QApplication::setStyle(QStringLiteral("Fusion"));
+    // The layouts give "Large Straight:" 73 pixels and a score box 21; a
+    // condensed face keeps every caption whole at a readable size.
+    QFont font(QStringLiteral("DejaVu Sans Condensed"));
+    font.setPointSizeF(7.5);
+    if (QFontInfo(font).family() != font.family()) {
+        font.setFamily(QStringLiteral("DejaVu Sans"));
+        font.setPointSizeF(7);
+    }
+    QApplication::setFont(font);
+}
+
+} // namespace platform

@@ -1,0 +1,481 @@
+// SPDX-FileCopyrightText: 2026 The Pipstack developers
+// SPDX-License-Identifier: MIT
+#include "platform/arrays.h"
+#include "platform/controls.h"
+#include "platform/convert.h"
+#include "platform/dialogs.h"
+#include "platform/forms.h"
+#include "platform/rnd.h"
+#include "testkit.h"
+
+#include <QApplication>
+#include <QInputDialog>
+#include <QLineEdit>
+#include <QMainWindow>
+#include <QMdiArea>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QTest>
+#include <QTimer>
+
+#include <limits>
+#include <optional>
+
+using namespace Qt::StringLiterals;
+using namespace platform;
+
+namespace {
+
+// A small window with one of each thing the game's windows use.
+class ProbeForm : public Form
+{
+public:
+    ProbeForm(QMdiArea *area, QObject *parent, bool closeBox, QString buttonCaption = u"&Roll 1"_s)
+        : Form(area, {u"Probe"_s, QSize(3000, 1500), closeBox}, parent)
+        , buttonCaption_(std::move(buttonCaption))
+    {
+    }
+
+    int loads = 0;
+    int clicks = 0;
+    QString remembered; // a window-level variable: outlives Unload
+    QPointer<Label> label;
+    QPointer<CommandButton> button;
+
+protected:
+    void createControls(QWidget *client) override
+    {
+        label = new Label(client, TwipsRect(120, 120, 1500, 255));
+        button = new CommandButton(client, TwipsRect(120, 600, 975, 375), buttonCaption_);
+        QObject::connect(button, &QPushButton::clicked, this, [this] { ++clicks; });
+    }
+    void Form_Load() override
+    {
+        ++loads;
+        // Form_Load runs before the window shows.
+        shownDuringLoad = window()->isVisible();
+    }
+
+public:
+    bool shownDuringLoad = true;
+
+private:
+    QString buttonCaption_;
+};
+
+// Answers the next real modal dialog by pressing the button with this text,
+// or rejects it if the test never gets that far.
+void answerNextDialog(const QString &buttonText, const QString &typed = {})
+{
+    QTimer::singleShot(0, [=] {
+        QWidget *dialog = QApplication::activeModalWidget();
+        if (!dialog) {
+            answerNextDialog(buttonText, typed);
+            return;
+        }
+        if (auto *edit = dialog->findChild<QLineEdit *>())
+            edit->setText(typed);
+        for (QPushButton *button : dialog->findChildren<QPushButton *>()) {
+            if (button->text().remove(u'&') == buttonText) {
+                button->click();
+                return;
+            }
+        }
+        static_cast<QDialog *>(dialog)->reject();
+    });
+}
+
+} // namespace
+
+class TestPlatform : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { SetUpApplication(); }
+    void init();
+    void cleanup();
+
+    void cintConvertsLikeTheGameExpects_data();
+    void cintConvertsLikeTheGameExpects();
+    void valReadsTheLeadingNumber_data();
+    void valReadsTheLeadingNumber();
+    void numbersBecomePlainText();
+    void checkedArithmeticThrowsInsteadOfWrapping();
+    void boundedArraysRefuseIndicesOutsideTheirBounds();
+
+    void rndStaysBelowOneAndQueuedValuesComeFirst();
+
+    void scriptedDialogsSeeTheDefaultTitle();
+    void realMessageBoxReturnsOkOrCancel();
+    void realInputBoxReturnsTypedTextOrEmptyOnCancel();
+
+    void loadRunsFormLoadOnceThenShows();
+    void unloadDropsControlsButKeepsVariables();
+    void propertiesLoadTheWindowAndMeasureInTwips();
+    void closeBoxUnloadsOnlyWhereThereIsOne();
+    void labelsCarryColourAndClicks();
+    void picturesComeFromTheWorkingDirectory();
+    void accessKeysActOnlyInTheActiveWindow();
+    void timerTicksUntilSwitchedOff();
+
+private:
+    QMainWindow *frame_ = nullptr;
+    QMdiArea *area_ = nullptr;
+};
+
+void TestPlatform::init()
+{
+    frame_ = new QMainWindow;
+    area_ = new QMdiArea(frame_);
+    frame_->setCentralWidget(area_);
+    frame_->resize(800, 600);
+    frame_->show();
+    frame_->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(frame_));
+}
+
+void TestPlatform::cleanup()
+{
+    delete frame_;
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QCOMPARE(QApplication::topLevelWidgets().size(), 0);
+    ClearRndQueue();
+}
+
+void TestPlatform::cintConvertsLikeTheGameExpects_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<std::optional<int>>("expected");
+    const std::optional<int> fails;
+    QTest::newRow("blanks around") << u" 3 "_s << std::optional(3);
+    QTest::newRow("half rounds to even, down") << u"2.5"_s << std::optional(2);
+    QTest::newRow("half rounds to even, up") << u"3.5"_s << std::optional(4);
+    QTest::newRow("8.5 gives 8") << u"8.5"_s << std::optional(8);
+    QTest::newRow("blanks and a half") << u" 2.5 "_s << std::optional(2);
+    QTest::newRow("below a half") << u"0.4"_s << std::optional(0);
+    QTest::newRow("negative half") << u"-2.5"_s << std::optional(-2);
+    QTest::newRow("exponent") << u"1e1"_s << std::optional(10);
+    QTest::newRow("largest") << u"32767"_s << std::optional(32767);
+    QTest::newRow("smallest") << u"-32768"_s << std::optional(-32768);
+    QTest::newRow("empty") << QString() << fails;
+    QTest::newRow("only blanks") << u"   "_s << fails;
+    QTest::newRow("letters") << u"abc"_s << fails;
+    QTest::newRow("trailing letter") << u"3x"_s << fails;
+    QTest::newRow("two numbers") << u"3 4"_s << fails;
+    QTest::newRow("one too large") << u"32768"_s << fails;
+    QTest::newRow("one too small") << u"-32769"_s << fails;
+    QTest::newRow("rounds out of range") << u"32767.5"_s << fails;
+    QTest::newRow("infinity") << u"inf"_s << fails;
+    QTest::newRow("not a number") << u"nan"_s << fails;
+    QTest::newRow("huge exponent") << u"1e999"_s << fails;
+    QTest::newRow("lone sign") << u"-"_s << fails;
+    QTest::newRow("lone point") << u"."_s << fails;
+}
+
+void TestPlatform::cintConvertsLikeTheGameExpects()
+{
+    QFETCH(QString, text);
+    QFETCH(std::optional<int>, expected);
+    if (expected) {
+        QCOMPARE(int(CInt(text)), *expected);
+    } else {
+        QVERIFY_THROWS_EXCEPTION(RuntimeError, CInt(text));
+    }
+}
+
+void TestPlatform::valReadsTheLeadingNumber_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<double>("expected");
+    QTest::newRow("empty") << QString() << 0.0;
+    QTest::newRow("whole") << u"242"_s << 242.0;
+    QTest::newRow("trailing text") << u"12abc"_s << 12.0;
+    QTest::newRow("leading blanks") << u"  -3.5 points"_s << -3.5;
+    QTest::newRow("no number") << u"abc"_s << 0.0;
+    QTest::newRow("too large for a double") << u"1e999"_s << 0.0;
+}
+
+void TestPlatform::valReadsTheLeadingNumber()
+{
+    QFETCH(QString, text);
+    QFETCH(double, expected);
+    QCOMPARE(Val(text), expected);
+}
+
+void TestPlatform::numbersBecomePlainText()
+{
+    QCOMPARE(Str(7), u"7"_s);
+    QCOMPARE(Str(-12), u"-12"_s);
+    QCOMPARE(ShortestText(242.0), u"242"_s);
+    QCOMPARE(ShortestText(0.0), u"0"_s);
+    QCOMPARE(ShortestText(1.5), u"1.5"_s);
+    QCOMPARE(ShortestText(0.1 + 0.2), u"0.30000000000000004"_s);
+}
+
+void TestPlatform::checkedArithmeticThrowsInsteadOfWrapping()
+{
+    QCOMPARE(int(Add16(32766, 1)), 32767);
+    QVERIFY_THROWS_EXCEPTION(RuntimeError, Add16(32767, 1));
+    QVERIFY_THROWS_EXCEPTION(RuntimeError, Add16(-32768, -1));
+    QCOMPARE(int(Floor16(6.9999)), 6);
+    QCOMPARE(int(Floor16(-0.5)), -1);
+    QVERIFY_THROWS_EXCEPTION(RuntimeError, Floor16(40000.0));
+    QVERIFY_THROWS_EXCEPTION(RuntimeError, Floor16(std::numeric_limits<double>::quiet_NaN()));
+    QVERIFY_THROWS_EXCEPTION(RuntimeError, CInt(1e10));
+}
+
+void TestPlatform::boundedArraysRefuseIndicesOutsideTheirBounds()
+{
+    BoundedArray<int, 1, 6> nums;
+    nums(1) = 10;
+    nums(6) = 60;
+    QCOMPARE(nums(1) + nums(6), 70);
+    QVERIFY_THROWS_EXCEPTION(RuntimeError, nums(0));
+    QVERIFY_THROWS_EXCEPTION(RuntimeError, nums(7));
+
+    DynamicArray<int> players;
+    QVERIFY_THROWS_EXCEPTION(RuntimeError, players(1));
+    players.ReDim(3);
+    players(3) = 3;
+    QCOMPARE(players.UBound(), 3);
+    players.ReDim(2);
+    QCOMPARE(players(2), 0); // ReDim drops the old contents
+    QVERIFY_THROWS_EXCEPTION(RuntimeError, players(3));
+}
+
+void TestPlatform::rndStaysBelowOneAndQueuedValuesComeFirst()
+{
+    Randomize();
+    float lowest = 1, highest = 0;
+    for (int i = 0; i < 100000; ++i) {
+        const float r = Rnd();
+        QVERIFY2(r >= 0.0f && r < 1.0f, qPrintable(QString::number(double(r))));
+        lowest = std::min(lowest, r);
+        highest = std::max(highest, r);
+    }
+    QVERIFY(lowest < 0.001f && highest > 0.999f);
+
+    QueueRnd({0.5f, 0.25f});
+    QCOMPARE(Rnd(), 0.5f);
+    QCOMPARE(Rnd(), 0.25f);
+}
+
+void TestPlatform::scriptedDialogsSeeTheDefaultTitle()
+{
+    testkit::ScriptedDialogs dialogs;
+    dialogs.messageAnswers = {vbCancel};
+    dialogs.inputAnswers = {u"typed"_s};
+    QCOMPARE(MsgBox(u"Sure?"_s, vbOKCancel | vbExclamation, u"WARNING"_s), int(vbCancel));
+    QCOMPARE(MsgBox(u"Hello"_s), int(vbOK));
+    QCOMPARE(InputBox(u"Name?"_s), u"typed"_s);
+    QCOMPARE(InputBox(u"Name?"_s), QString());
+    QCOMPARE(dialogs.calls.size(), 4);
+    QCOMPARE(dialogs.calls[0].title, u"WARNING"_s);
+    QCOMPARE(dialogs.calls[0].style, 49);
+    QCOMPARE(dialogs.calls[1].title, u"Pipstack"_s);
+    QCOMPARE(dialogs.calls[1].style, 0);
+    QCOMPARE(dialogs.calls[2].title, u"Pipstack"_s);
+}
+
+void TestPlatform::realMessageBoxReturnsOkOrCancel()
+{
+    answerNextDialog(u"OK"_s);
+    QCOMPARE(MsgBox(u"Plain"_s), int(vbOK));
+
+    // Style 49: OK and Cancel with the exclamation icon.
+    QTimer::singleShot(0, [] {
+        auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
+        QVERIFY(box);
+        QCOMPARE(box->windowTitle(), u"WARNING"_s);
+        QCOMPARE(box->icon(), QMessageBox::Warning);
+        QCOMPARE(box->standardButtons(), QMessageBox::Ok | QMessageBox::Cancel);
+    });
+    answerNextDialog(u"Cancel"_s);
+    QCOMPARE(MsgBox(u"Do you really want to?"_s, vbOKCancel | vbExclamation, u"WARNING"_s), int(vbCancel));
+}
+
+void TestPlatform::realInputBoxReturnsTypedTextOrEmptyOnCancel()
+{
+    answerNextDialog(u"OK"_s, u" 3 "_s);
+    QCOMPARE(InputBox(u"How many?"_s, u"Question"_s), u" 3 "_s);
+    answerNextDialog(u"Cancel"_s, u"ignored"_s);
+    QCOMPARE(InputBox(u"How many?"_s), QString());
+}
+
+void TestPlatform::loadRunsFormLoadOnceThenShows()
+{
+    ProbeForm form(area_, nullptr, true);
+    QVERIFY(!form.IsLoaded());
+    form.Load();
+    QVERIFY(form.IsLoaded());
+    QCOMPARE(form.loads, 1);
+    QVERIFY(!form.shownDuringLoad);
+    QVERIFY(form.Visible());
+    QCOMPARE(area_->subWindowList().size(), 1);
+    QCOMPARE(form.window()->windowTitle(), u"Probe"_s);
+
+    form.Load(); // loading a loaded window does nothing
+    QCOMPARE(form.loads, 1);
+    QCOMPARE(area_->subWindowList().size(), 1);
+}
+
+void TestPlatform::unloadDropsControlsButKeepsVariables()
+{
+    ProbeForm form(area_, nullptr, true);
+    form.Load();
+    form.label->setCaption(u"changed"_s);
+    form.setTag(u"7"_s);
+    form.remembered = u"kept"_s;
+    QPointer<Label> oldLabel = form.label;
+
+    form.Unload();
+    QVERIFY(!form.IsLoaded());
+    QVERIFY(area_->subWindowList().isEmpty());
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QVERIFY(oldLabel.isNull());
+
+    form.Load();
+    QCOMPARE(form.loads, 2);
+    QCOMPARE(form.remembered, u"kept"_s);
+    QCOMPARE(form.label->Caption(), QString()); // controls start from scratch
+    QCOMPARE(form.Tag(), QString());
+}
+
+void TestPlatform::propertiesLoadTheWindowAndMeasureInTwips()
+{
+    ProbeForm form(area_, nullptr, false);
+    form.setTag(u"3"_s); // touching a property loads the window
+    QVERIFY(form.IsLoaded());
+    QCOMPARE(form.loads, 1);
+    QCOMPARE(form.Tag(), u"3"_s);
+
+    // The design's client area plus the style's frame.
+    const QSize client = form.client()->size();
+    QCOMPARE(client, QSize(200, 100));
+    QVERIFY(form.Width() > 3000 && form.Height() > 1500);
+
+    form.setWidth(5400);
+    form.setHeight(6600);
+    QCOMPARE(form.Width(), 5400);
+    QCOMPARE(form.Height(), 6600);
+    QCOMPARE(form.window()->size(), QSize(360, 440));
+    form.setCaption(u"Player 3"_s);
+    QCOMPARE(form.Caption(), u"Player 3"_s);
+    form.Hide();
+    QVERIFY(!form.Visible());
+    form.Show();
+    QVERIFY(form.Visible());
+}
+
+void TestPlatform::closeBoxUnloadsOnlyWhereThereIsOne()
+{
+    ProbeForm closable(area_, nullptr, true);
+    ProbeForm fixed(area_, nullptr, false);
+    closable.Load();
+    fixed.Load();
+    QVERIFY(fixed.window()->windowFlags().testFlag(Qt::WindowCloseButtonHint) == false);
+
+    closable.window()->close();
+    QVERIFY(!closable.IsLoaded());
+
+    fixed.window()->close(); // e.g. a key that closes the active sub-window
+    QVERIFY(fixed.IsLoaded());
+    QVERIFY(fixed.Visible());
+}
+
+void TestPlatform::labelsCarryColourAndClicks()
+{
+    ProbeForm form(area_, nullptr, true);
+    form.Load();
+    Label *label = form.label;
+    label->setForeColor(vbRed);
+    QCOMPARE(label->ForeColor(), vbRed);
+    QCOMPARE(label->palette().color(QPalette::WindowText), QColor(255, 0, 0));
+    label->setForeColor(0x00FF8000); // blue 255, green 128
+    QCOMPARE(label->palette().color(QPalette::WindowText), QColor(0, 128, 255));
+    label->setForeColor(vbBlack);
+    QCOMPARE(label->ForeColor(), vbBlack);
+
+    QSignalSpy clicks(label, &Label::Click);
+    testkit::click(label);
+    QCOMPARE(clicks.size(), 1);
+    // A press that ends outside the label is no click.
+    QTest::mousePress(label, Qt::LeftButton);
+    QTest::mouseRelease(label, Qt::LeftButton, {}, QPoint(-5, -5));
+    QCOMPARE(clicks.size(), 1);
+}
+
+void TestPlatform::picturesComeFromTheWorkingDirectory()
+{
+    testkit::WorkDir dir;
+    QImage image(33, 33, QImage::Format_RGB32);
+    image.fill(Qt::white);
+    QVERIFY(image.save(dir.path() + u"/Face.bmp"_s));
+
+    const QPixmap picture = LoadPicture(u"Face.bmp"_s);
+    QCOMPARE(picture.size(), QSize(33, 33));
+    QVERIFY(LoadPicture(u"Missing.bmp"_s).isNull());
+
+    // A file that is not a picture loads as nothing, not as garbage.
+    dir.write(u"Broken.bmp"_s, "BM not really");
+    QVERIFY(LoadPicture(u"Broken.bmp"_s).isNull());
+
+    PictureBox box(nullptr, TwipsRect(0, 0, 495, 495));
+    box.setPicture(picture);
+    QVERIFY(!box.Picture().isNull());
+    box.setPicture({});
+    QVERIFY(box.Picture().isNull());
+}
+
+void TestPlatform::accessKeysActOnlyInTheActiveWindow()
+{
+    ProbeForm first(area_, nullptr, true, u"&Roll 1"_s);
+    ProbeForm second(area_, nullptr, true, u"&Reset"_s);
+    first.Load();
+    second.Load();
+
+    area_->setActiveSubWindow(first.window());
+    QTest::keyClick(frame_, Qt::Key_R, Qt::AltModifier);
+    QCOMPARE(first.clicks, 1);
+    QCOMPARE(second.clicks, 0);
+
+    area_->setActiveSubWindow(second.window());
+    QTest::keyClick(frame_, Qt::Key_R, Qt::AltModifier);
+    QCOMPARE(first.clicks, 1);
+    QCOMPARE(second.clicks, 1);
+
+    // A new caption brings its own key; the old one is gone.
+    second.button->setCaption(u"Next &Turn"_s);
+    QTest::keyClick(frame_, Qt::Key_R, Qt::AltModifier);
+    QTest::keyClick(frame_, Qt::Key_T, Qt::AltModifier);
+    QCOMPARE(second.clicks, 2);
+    QCOMPARE(first.clicks, 1);
+
+    // A disabled window takes no keys.
+    second.setEnabled(false);
+    QTest::keyClick(frame_, Qt::Key_T, Qt::AltModifier);
+    QCOMPARE(second.clicks, 2);
+}
+
+void TestPlatform::timerTicksUntilSwitchedOff()
+{
+    Timer timer(nullptr, 1);
+    QVERIFY(!timer.Enabled());
+    int ticks = 0;
+    QObject::connect(&timer, &Timer::Tick, [&] {
+        ++ticks;
+        if (ticks == 3)
+            timer.setEnabled(false);
+    });
+    timer.setEnabled(true);
+    QVERIFY(timer.Enabled());
+    QTRY_COMPARE(ticks, 3);
+    QTest::qWait(20);
+    QCOMPARE(ticks, 3);
+    QVERIFY(!timer.Enabled());
+}
+
+QTEST_MAIN(TestPlatform)
+#include "tst_platform.moc"
