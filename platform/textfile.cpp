@@ -1,0 +1,195 @@
+// SPDX-FileCopyrightText: 2026 The Pipstack developers
+// SPDX-License-Identifier: MIT
+#include "platform/textfile.h"
+
+#include <QStringDecoder>
+
+#include <algorithm>
+#include <cstring>
+
+namespace platform {
+
+namespace {
+
+// Code page 1252 differs from Latin-1 only in 0x80..0x9F. Its five unused
+// bytes keep their C1 control code, as browsers decode them.
+constexpr char16_t Cp1252Row8And9[32] = {
+    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021,
+    0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0x008D, 0x017D, 0x008F,
+    0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,
+    0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178,
+};
+
+// Length of `bytes` without a UTF-8 sequence left incomplete at its end,
+// which is what cutting an over-long line can leave behind. Without this one
+// cut character would turn the whole line into code page 1252.
+qsizetype CompleteUtf8Length(QByteArrayView bytes)
+{
+    const qsizetype size = bytes.size();
+    for (qsizetype back = 1; back <= 4 && back <= size; ++back) {
+        const auto byte = static_cast<unsigned char>(bytes[size - back]);
+        if ((byte & 0xC0) == 0x80)
+            continue;
+        const qsizetype length = byte >= 0xF0 ? 4 : byte >= 0xE0 ? 3 : byte >= 0xC0 ? 2 : 1;
+        return length > back ? size - back : size;
+    }
+    return size;
+}
+
+bool IsBlank(QChar c)
+{
+    return c == u' ' || c == u'\t';
+}
+
+void SkipBlanks(QStringView &rest)
+{
+    qsizetype i = 0;
+    while (i < rest.size() && IsBlank(rest[i]))
+        ++i;
+    rest = rest.sliced(i);
+}
+
+} // namespace
+
+QString DecodeText(QByteArrayView bytes)
+{
+    // Also drops a leading byte order mark, which Notepad writes.
+    QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+    QString text = utf8(bytes);
+    if (!utf8.hasError())
+        return text;
+
+    text.clear();
+    text.reserve(bytes.size());
+    for (const char c : bytes) {
+        const auto byte = static_cast<unsigned char>(c);
+        text.append(byte >= 0x80 && byte < 0xA0 ? QChar(Cp1252Row8And9[byte - 0x80]) : QChar(char16_t(byte)));
+    }
+    return text;
+}
+
+TextReader::TextReader(const QString &fileName, qsizetype maxLineBytes)
+    : file_(fileName), maxLineBytes_(maxLineBytes)
+{
+    // Unbuffered: we read in chunks of our own, so that no line, however
+    // long, is ever held whole.
+    if (!file_.open(QIODevice::ReadOnly | QIODevice::Unbuffered))
+        openError_ = file_.errorString();
+}
+
+bool TextReader::fill()
+{
+    constexpr qsizetype ChunkSize = 64 * 1024;
+    pos_ = 0;
+    buffer_.resize(ChunkSize);
+    const qint64 got = file_.isOpen() ? file_.read(buffer_.data(), ChunkSize) : -1;
+    buffer_.resize(got > 0 ? got : 0);
+    return got > 0;
+}
+
+bool TextReader::atEnd()
+{
+    return pos_ == buffer_.size() && !fill();
+}
+
+QString TextReader::readLine()
+{
+    QByteArray line;
+    bool cut = false;
+    while (!atEnd()) {
+        const char *begin = buffer_.constData() + pos_;
+        const auto available = static_cast<std::size_t>(buffer_.size() - pos_);
+        const auto *lf = static_cast<const char *>(std::memchr(begin, '\n', available));
+        const auto *cr = static_cast<const char *>(
+            std::memchr(begin, '\r', lf ? static_cast<std::size_t>(lf - begin) : available));
+        const char *lineEnd = cr ? cr : lf;
+        const qsizetype length = lineEnd ? lineEnd - begin : static_cast<qsizetype>(available);
+        const qsizetype keep = std::min(length, maxLineBytes_ - line.size());
+        line.append(begin, keep);
+        cut = cut || keep < length;
+        pos_ += length;
+        if (lineEnd) {
+            ++pos_;
+            // The LF of a CR LF pair may lie in the next chunk.
+            if (*lineEnd == '\r' && !atEnd() && buffer_.at(pos_) == '\n')
+                ++pos_;
+            break;
+        }
+    }
+    if (cut)
+        line.truncate(CompleteUtf8Length(line));
+    return DecodeText(line);
+}
+
+QStringView ReadNumberField(QStringView &rest)
+{
+    SkipBlanks(rest);
+    qsizetype end = 0;
+    while (end < rest.size() && !IsBlank(rest[end]) && rest[end] != u',')
+        ++end;
+    const QStringView field = rest.first(end);
+    rest = rest.sliced(end);
+    if (rest.startsWith(u','))
+        rest = rest.sliced(1);
+    return field;
+}
+
+QStringView ReadTextField(QStringView &rest)
+{
+    SkipBlanks(rest);
+    QStringView field;
+    if (rest.startsWith(u'"')) {
+        rest = rest.sliced(1);
+        const qsizetype close = rest.indexOf(u'"');
+        field = close < 0 ? rest : rest.first(close);
+        rest = close < 0 ? QStringView() : rest.sliced(close + 1);
+        return field;
+    }
+    const qsizetype comma = rest.indexOf(u',');
+    field = comma < 0 ? rest : rest.first(comma);
+    rest = comma < 0 ? QStringView() : rest.sliced(comma + 1);
+    return field;
+}
+
+TextWriter::TextWriter(const QString &fileName)
+    : file_(fileName)
+{
+    // Unbuffered, so that every failing write is seen here, not in a flush
+    // inside commit().
+    file_.open(QIODevice::WriteOnly | QIODevice::Unbuffered);
+}
+
+void TextWriter::print(std::int16_t number, QStringView text)
+{
+    if (!file_.isOpen() || !writeError_.isEmpty())
+        return;
+    QByteArray record;
+    if (number >= 0)
+        record += ' ';
+    record += QByteArray::number(number);
+    record += ' ';
+    record += text.toUtf8();
+    record += "\r\n";
+    // A full disk first cuts a write short without an error, and QSaveFile
+    // would then commit the cut file. Writing the rest brings out the error.
+    QByteArrayView rest(record);
+    while (!rest.isEmpty() && writeError_.isEmpty()) {
+        const qint64 written = file_.write(rest.data(), rest.size());
+        if (written > 0) {
+            rest = rest.sliced(written);
+        } else {
+            writeError_ = file_.errorString();
+            file_.cancelWriting();
+        }
+    }
+}
+
+QString TextWriter::commit()
+{
+    if (file_.isOpen() && file_.commit())
+        return {};
+    const QString reason = writeError_.isEmpty() ? file_.errorString() : writeError_;
+    return reason.isEmpty() ? QStringLiteral("Unknown error") : reason;
+}
+
+} // namespace platform

@@ -1,0 +1,86 @@
+// SPDX-FileCopyrightText: 2026 The Pipstack developers
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include <QByteArray>
+#include <QFile>
+#include <QSaveFile>
+#include <QString>
+#include <QStringView>
+
+#include <cstdint>
+
+namespace platform {
+
+// Text of a file's bytes: UTF-8 when they are valid UTF-8, otherwise the
+// Windows single-byte code page 1252, in which older files were written.
+// Files are always written in UTF-8.
+QString DecodeText(QByteArrayView bytes);
+
+// A text file read line by line from its start. Relative names resolve
+// against the current working directory.
+class TextReader
+{
+public:
+    // Keeps at most maxLineBytes bytes of each line; the rest of a longer
+    // line is skipped without being held in memory.
+    TextReader(const QString &fileName, qsizetype maxLineBytes);
+
+    bool isOpen() const { return file_.isOpen(); }
+    // Why the file did not open; empty when it did.
+    QString errorString() const { return openError_; }
+
+    // True when no line is left, also after a read error and on a file that
+    // did not open.
+    bool atEnd();
+    // The next line without its line end: CR LF, LF and CR each end a line,
+    // and a last line without a line end is still a line.
+    QString readLine();
+
+private:
+    bool fill();
+
+    QFile file_;
+    QString openError_;
+    QByteArray buffer_;
+    qsizetype pos_ = 0;
+    qsizetype maxLineBytes_;
+};
+
+// List input over one line, each call consuming its field from the front of
+// `rest`. Blanks (spaces and tabs) before a field are skipped, and a comma
+// that ends a field is consumed.
+//
+// A number field ends at the next blank, comma or end of the line. It is
+// returned as written; judging whether it is a number is the caller's job.
+QStringView ReadNumberField(QStringView &rest);
+// A text field runs to the next comma or the end of the line, trailing blanks
+// included. One that begins with a double quote runs to the next double quote
+// (or the end of the line when there is none); the quotes are not part of it,
+// and `rest` then starts right after the closing quote.
+QStringView ReadTextField(QStringView &rest);
+
+// A text file opened for writing: its content is replaced only when commit()
+// succeeds, so a failed write leaves the old file whole.
+class TextWriter
+{
+public:
+    explicit TextWriter(const QString &fileName);
+
+    // One record by the print rules: the number in decimal, led by a blank
+    // when it is zero or positive and by its minus sign otherwise, one blank,
+    // the text, CR LF.
+    void print(std::int16_t number, QStringView text);
+
+    // Replaces the file. Returns an empty string on success, otherwise the
+    // reason it failed, in words a user can read.
+    QString commit();
+
+private:
+    QSaveFile file_;
+    // The first failed write; nothing is written after it, and QSaveFile's
+    // own error string no longer holds it once the commit has failed.
+    QString writeError_;
+};
+
+} // namespace platform

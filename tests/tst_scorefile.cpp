@@ -1,0 +1,338 @@
+// SPDX-FileCopyrightText: 2026 The Pipstack developers
+// SPDX-License-Identifier: MIT
+#include "highscores/scorefile.h"
+#include "platform/textfile.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <memory>
+
+#ifdef Q_OS_UNIX
+#include <cerrno>
+#include <csignal>
+#include <sys/resource.h>
+#endif
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+// Entries as "score|name", so that a failing comparison shows them.
+QStringList shown(const QList<ScoreEntry> &entries)
+{
+    QStringList lines;
+    for (const ScoreEntry &entry : entries)
+        lines << QString::number(entry.score) + u'|' + entry.name;
+    return lines;
+}
+
+QStringList resetShown()
+{
+    return shown(ResetScores());
+}
+
+void writeFile(const QByteArray &bytes)
+{
+    QFile file(HighScoreFileName());
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    QCOMPARE(file.write(bytes), bytes.size());
+}
+
+QByteArray fileBytes()
+{
+    QFile file(HighScoreFileName());
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<unreadable>");
+}
+
+} // namespace
+
+class tst_ScoreFile : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup();
+
+    void resetScores_writeThenRead_roundTripsByteForByte();
+    void readMissingFile_givesResetScores_andCreatesNothing();
+    void readFile_data();
+    void readFile();
+    void readMegabyteLine_keepsItsStartAndReadsOn();
+    void readHundredMegabyteFile_givesItsEntries();
+    void readFolder_givesNoEntries();
+    void readFileWithoutPermission_givesNoEntries();
+    void readerLineEnds_data();
+    void readerLineEnds();
+    void writeRecord_data();
+    void writeRecord();
+    void writeAwkwardName_readsBack_data();
+    void writeAwkwardName_readsBack();
+    void writeOntoFolder_failsWithReason();
+    void writeFailingMidway_leavesOldFileWhole_data();
+    void writeFailingMidway_leavesOldFileWhole();
+
+private:
+    std::unique_ptr<QTemporaryDir> dir_;
+    QString oldDir_;
+};
+
+void tst_ScoreFile::init()
+{
+    oldDir_ = QDir::currentPath();
+    dir_ = std::make_unique<QTemporaryDir>();
+    QVERIFY(dir_->isValid());
+    QVERIFY(QDir::setCurrent(dir_->path()));
+}
+
+void tst_ScoreFile::cleanup()
+{
+    QDir::setCurrent(oldDir_);
+    dir_.reset();
+}
+
+void tst_ScoreFile::resetScores_writeThenRead_roundTripsByteForByte()
+{
+    QCOMPARE(WriteHighScores(ResetScores()), QString());
+    QCOMPARE(fileBytes(), QByteArray(" 0 Nobody\r\n").repeated(10));
+    QCOMPARE(shown(ReadHighScores()), resetShown());
+}
+
+void tst_ScoreFile::readMissingFile_givesResetScores_andCreatesNothing()
+{
+    QCOMPARE(shown(ReadHighScores()), resetShown());
+    QVERIFY(QDir().isEmpty());
+}
+
+void tst_ScoreFile::readFile_data()
+{
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<QStringList>("entries");
+
+    QByteArray twelve;
+    QStringList firstTen;
+    for (int i = 1; i <= 12; ++i) {
+        twelve += ' ' + QByteArray::number(100 - i) + " P" + QByteArray::number(i) + "\r\n";
+        if (i <= 10)
+            firstTen << QString::number(100 - i) + u"|P"_s + QString::number(i);
+    }
+
+    QTest::newRow("empty file") << QByteArray() << QStringList();
+    QTest::newRow("fewer than ten, in file order")
+        << QByteArray(" 5 Ann\r\n 90 Bob\r\n") << QStringList{u"5|Ann"_s, u"90|Bob"_s};
+    QTest::newRow("more than ten: first ten") << twelve << firstTen;
+    QTest::newRow("blanks around the score")
+        << QByteArray("    42      Ann\r\n\t7\tBob\r\n") << QStringList{u"42|Ann"_s, u"7|Bob"_s};
+    QTest::newRow("negative score") << QByteArray("-17 Bob\r\n") << QStringList{u"-17|Bob"_s};
+    QTest::newRow("16-bit limits") << QByteArray(" 32767 Hi\r\n-32768 Lo\r\n 007 Bond\r\n-0 Z\r\n")
+                                   << QStringList{u"32767|Hi"_s, u"-32768|Lo"_s, u"7|Bond"_s, u"0|Z"_s};
+    QTest::newRow("empty name") << QByteArray(" 7 \r\n 8\r\n") << QStringList{u"7|"_s, u"8|"_s};
+    QTest::newRow("comma after the score") << QByteArray("5,Ann\r\n6, Bob\r\n")
+                                           << QStringList{u"5|Ann"_s, u"6|Bob"_s};
+    QTest::newRow("trailing blanks of a name kept") << QByteArray(" 5 Ann  \r\n") << QStringList{u"5|Ann  "_s};
+    QTest::newRow("text after a comma ignored") << QByteArray(" 5 Ann,Bob,9\r\n") << QStringList{u"5|Ann"_s};
+    QTest::newRow("quoted name") << QByteArray(" 5 \"Smith, Ann\" rest, more\r\n 6 \"  Bo\"\r\n")
+                                 << QStringList{u"5|Smith, Ann"_s, u"6|  Bo"_s};
+    QTest::newRow("quote without its closing quote") << QByteArray(" 5 \"Ann, B\r\n")
+                                                     << QStringList{u"5|Ann, B"_s};
+    QTest::newRow("blank lines skipped") << QByteArray("\r\n   \r\n\t\r\n 5 Ann\r\n\r\n\r\n")
+                                         << QStringList{u"5|Ann"_s};
+    QTest::newRow("no final line end") << QByteArray(" 1 A\r\n 2 B") << QStringList{u"1|A"_s, u"2|B"_s};
+    QTest::newRow("LF line ends") << QByteArray(" 1 A\n 2 B\n") << QStringList{u"1|A"_s, u"2|B"_s};
+    QTest::newRow("CR line ends") << QByteArray(" 1 A\r 2 B\r") << QStringList{u"1|A"_s, u"2|B"_s};
+    QTest::newRow("score not a whole number skipped")
+        << QByteArray("1.5 A\r\n+3 B\r\n12abc C\r\nAnn\r\n- D\r\n,E\r\n 4 F\r\n") << QStringList{u"4|F"_s};
+    QTest::newRow("score outside 16 bits skipped")
+        << QByteArray(" 32768 A\r\n-32769 B\r\n 99999999999999999999999 C\r\n 1 D\r\n")
+        << QStringList{u"1|D"_s};
+    QTest::newRow("skipped lines do not count towards ten")
+        << QByteArray("junk\r\n").repeated(5) + twelve << firstTen;
+    QTest::newRow("UTF-8") << QByteArray(" 5 J\xC3\xB6rg \xE2\x82\xAC\r\n") << QStringList{u"5|Jörg €"_s};
+    QTest::newRow("UTF-8 byte order mark") << QByteArray("\xEF\xBB\xBF 5 Ann\r\n") << QStringList{u"5|Ann"_s};
+    QTest::newRow("Windows-1252") << QByteArray(" 5 \x4A\xF6\x72\x67\r\n 6 \x80\x8A\x9F\x81\xFF\r\n")
+                                  << QStringList{u"5|Jörg"_s, u"6|€ŠŸ\u0081ÿ"_s};
+    QTest::newRow("encoding decided line by line")
+        << QByteArray(" 5 \xC3\xA9\r\n 6 \xE9\r\n") << QStringList{u"5|é"_s, u"6|é"_s};
+    QTest::newRow("overlong UTF-8 is not UTF-8") << QByteArray(" 5 \xC0\xAF\r\n") << QStringList{u"5|À¯"_s};
+    QTest::newRow("name cut to 255 characters")
+        << QByteArray(" 5 ") + QByteArray(300, 'n') + "\r\n 6 " + QByteArray(254, 'm') + "\xF0\x9F\x98\x80\r\n"
+        << QStringList{u"5|"_s + QString(255, u'n'), u"6|"_s + QString(254, u'm')};
+}
+
+void tst_ScoreFile::readFile()
+{
+    QFETCH(QByteArray, bytes);
+    QFETCH(QStringList, entries);
+    writeFile(bytes);
+    QCOMPARE(shown(ReadHighScores()), entries);
+    QCOMPARE(fileBytes(), bytes);
+}
+
+void tst_ScoreFile::readMegabyteLine_keepsItsStartAndReadsOn()
+{
+    // An odd number of bytes before the name, so that any cut of the line
+    // falls inside a two-byte character.
+    const QByteArray line = " 5 " + QByteArray("\xC3\xA9").repeated(512 * 1024);
+    writeFile(line + "\r\n 6 B\r\n");
+    QCOMPARE(shown(ReadHighScores()), (QStringList{u"5|"_s + QString(255, u'é'), u"6|B"_s}));
+}
+
+void tst_ScoreFile::readHundredMegabyteFile_givesItsEntries()
+{
+    writeFile(" 5 A\r\n");
+    {
+        QFile file(HighScoreFileName());
+        QVERIFY(file.resize(100 * 1024 * 1024)); // sparse: the rest is one line of NUL bytes
+    }
+    QCOMPARE(shown(ReadHighScores()), QStringList{u"5|A"_s});
+}
+
+void tst_ScoreFile::readFolder_givesNoEntries()
+{
+    QVERIFY(QDir().mkdir(HighScoreFileName()));
+    QCOMPARE(shown(ReadHighScores()), QStringList());
+}
+
+void tst_ScoreFile::readFileWithoutPermission_givesNoEntries()
+{
+    writeFile(" 5 A\r\n");
+    QVERIFY(QFile::setPermissions(HighScoreFileName(), QFileDevice::WriteOwner));
+    if (QFile file(HighScoreFileName()); file.open(QIODevice::ReadOnly))
+        QSKIP("The file stays readable without read permission (running as root)");
+    QCOMPARE(shown(ReadHighScores()), QStringList());
+}
+
+void tst_ScoreFile::readerLineEnds_data()
+{
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<QStringList>("lines");
+
+    QTest::newRow("nothing") << QByteArray() << QStringList();
+    QTest::newRow("CR LF, LF and CR") << QByteArray("a\r\nb\nc\rd") << QStringList{u"a"_s, u"b"_s, u"c"_s, u"d"_s};
+    QTest::newRow("empty lines") << QByteArray("\r\n\n\r\r\n") << QStringList{u""_s, u""_s, u""_s, u""_s};
+    QTest::newRow("LF CR is two line ends") << QByteArray("a\n\rb") << QStringList{u"a"_s, u""_s, u"b"_s};
+    // Somewhere here the reader's buffer ends between the CR and the LF.
+    for (const qsizetype length : {65534, 65535, 65536, 65537}) {
+        QTest::addRow("CR LF around byte %lld", static_cast<long long>(length))
+            << QByteArray(length, 'x') + "\r\nz" << QStringList{u"xxxx"_s, u"z"_s};
+    }
+}
+
+void tst_ScoreFile::readerLineEnds()
+{
+    QFETCH(QByteArray, bytes);
+    QFETCH(QStringList, lines);
+    writeFile(bytes);
+    platform::TextReader reader(HighScoreFileName(), 4);
+    QVERIFY(reader.isOpen());
+    QStringList read;
+    while (!reader.atEnd())
+        read << reader.readLine();
+    QCOMPARE(read, lines);
+}
+
+void tst_ScoreFile::writeRecord_data()
+{
+    QTest::addColumn<int>("score");
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QByteArray>("bytes");
+
+    QTest::newRow("positive") << 95 << u"Bob"_s << QByteArray(" 95 Bob\r\n");
+    QTest::newRow("negative") << -5 << u"Bob"_s << QByteArray("-5 Bob\r\n");
+    QTest::newRow("empty name") << 0 << QString() << QByteArray(" 0 \r\n");
+    QTest::newRow("limits") << -32768 << u"x"_s << QByteArray("-32768 x\r\n");
+    QTest::newRow("UTF-8") << 1 << u"Jörg €"_s << QByteArray(" 1 J\xC3\xB6rg \xE2\x82\xAC\r\n");
+    QTest::newRow("comma quoted") << 1 << u"Smith, Ann"_s << QByteArray(" 1 \"Smith, Ann\"\r\n");
+    QTest::newRow("leading blank quoted") << 1 << u" Ann "_s << QByteArray(" 1 \" Ann \"\r\n");
+    QTest::newRow("leading quote unquoted") << 1 << u"\"Ace"_s << QByteArray(" 1 'Ace\r\n");
+}
+
+void tst_ScoreFile::writeRecord()
+{
+    QFETCH(int, score);
+    QFETCH(QString, name);
+    QFETCH(QByteArray, bytes);
+    QCOMPARE(WriteHighScores({{static_cast<std::int16_t>(score), name}}), QString());
+    QCOMPARE(fileBytes(), bytes);
+}
+
+void tst_ScoreFile::writeAwkwardName_readsBack_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("readBack");
+
+    QTest::newRow("comma") << u"Smith, Ann"_s << u"Smith, Ann"_s;
+    QTest::newRow("leading quote") << u"\"Ace"_s << u"'Ace"_s;
+    QTest::newRow("inner quotes") << u"Al \"Ace\" B"_s << u"Al 'Ace' B"_s;
+    QTest::newRow("leading and trailing blanks") << u"  Ann  "_s << u"  Ann  "_s;
+    QTest::newRow("leading tab") << u"\tAnn"_s << u"\tAnn"_s;
+    QTest::newRow("blanks only") << u"   "_s << u"   "_s;
+    QTest::newRow("line breaks") << u"A\r\nB\nC\rD"_s << u"A  B C D"_s;
+    QTest::newRow("non-ASCII") << u"Jörg Ŝ €😀"_s << u"Jörg Ŝ €😀"_s;
+    QTest::newRow("empty") << QString() << QString();
+    QTest::newRow("comma and quotes") << u"\"a,b\""_s << u"'a,b'"_s;
+    QTest::newRow("too long") << QString(300, u'n') << QString(255, u'n');
+}
+
+void tst_ScoreFile::writeAwkwardName_readsBack()
+{
+    QFETCH(QString, name);
+    QFETCH(QString, readBack);
+    QList<ScoreEntry> entries = ResetScores();
+    entries[4] = {-3, name};
+    QCOMPARE(WriteHighScores(entries), QString());
+    entries[4].name = readBack;
+    QCOMPARE(shown(ReadHighScores()), shown(entries));
+}
+
+void tst_ScoreFile::writeOntoFolder_failsWithReason()
+{
+    QVERIFY(QDir().mkdir(HighScoreFileName()));
+    QVERIFY(!WriteHighScores(ResetScores()).isEmpty());
+    QVERIFY(QFileInfo(HighScoreFileName()).isDir());
+}
+
+void tst_ScoreFile::writeFailingMidway_leavesOldFileWhole_data()
+{
+    // The reset file is ten records of 11 bytes.
+    QTest::addColumn<int>("bytesThatFit");
+    QTest::newRow("in the first record") << 5;
+    QTest::newRow("in the second record") << 16;
+    QTest::newRow("in the last record, with no write after it") << 105;
+}
+
+void tst_ScoreFile::writeFailingMidway_leavesOldFileWhole()
+{
+#ifdef Q_OS_UNIX
+    QFETCH(int, bytesThatFit);
+    const QByteArray old = " 300 Ann\r\n 250 Bob\r\n";
+    writeFile(old);
+
+    // A file size limit fails the write the way a full disk does, even for
+    // root, for whom a read-only folder is no obstacle. Like a full disk it
+    // first cuts a write short without reporting an error.
+    rlimit saved{};
+    QCOMPARE(getrlimit(RLIMIT_FSIZE, &saved), 0);
+    rlimit small = saved;
+    small.rlim_cur = static_cast<rlim_t>(bytesThatFit);
+    QCOMPARE(setrlimit(RLIMIT_FSIZE, &small), 0);
+    const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
+    const QString reason = WriteHighScores(ResetScores());
+    setrlimit(RLIMIT_FSIZE, &saved);
+    std::signal(SIGXFSZ, oldHandler);
+
+    QCOMPARE(reason, qt_error_string(EFBIG));
+    QCOMPARE(fileBytes(), old);
+    QCOMPARE(QDir().entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
+             QStringList{HighScoreFileName()});
+#else
+    QSKIP("Needs a POSIX file size limit to make the write fail");
+#endif
+}
+
+QTEST_GUILESS_MAIN(tst_ScoreFile)
+#include "tst_scorefile.moc"
