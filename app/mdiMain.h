@@ -1,0 +1,55 @@
+// SPDX-FileCopyrightText: 2026 The Pipstack developers
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include "platform/controls.h"
+
+#include <QMainWindow>
+
+class QAction;
+class QMdiArea;
+class QMenu;
+
+// The frame: the only menu, the turn timer and every other window as a child.
+class mdiMain : public QMainWindow
+{
+    Q_OBJECT
+
+public:
+    explicit mdiMain(QWidget *parent = nullptr);
+    ~mdiMain() override;
+    Q_DISABLE_COPY_MOVE(mdiMain)
+
+    // The one frame of the program, or nullptr before it exists.
+    static mdiMain *instance();
+
+    QMdiArea *area() const { return area_; }
+
+    // Switched on by a scorecard's StartTurn; its tick hands the turn over.
+    platform::Timer tNewPlay;
+    bool TurnWarning = false;
+
+    QMenu *mnuOpt;
+    QAction *mnuOptNew;
+    QMenu *mnuOptWarning;
+    QAction *mnuWarnOn;
+    QAction *mnuWarnOff;
+    QAction *mnuOptScore;
+    QAction *mnuOptExit;
+
+    void mnuOptNew_Click();
+    void mnuWarnOn_Click();
+    void mnuWarnOff_Click();
+    void mnuOptScore_Click();
+    void mnuOptExit_Click();
+    void tNewPlay_Timer();
+
+protected:
+    void closeEvent(QCloseEvent *event) override;
+
+private:
+    void MDIForm_Load();
+    void ShowSummary();
+
+    QMdiArea *area_;
+};

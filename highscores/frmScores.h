@@ -1,0 +1,37 @@
+// SPDX-FileCopyrightText: 2026 The Pipstack developers
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include "platform/arrays.h"
+#include "platform/controls.h"
+#include "platform/forms.h"
+
+// The high-score table: the ten entries of the file, in file order, and a
+// way to reset them.
+class frmScores : public platform::Form
+{
+    Q_OBJECT
+
+public:
+    // The one table window of the program; the frame must exist.
+    static frmScores &instance();
+
+    platform::BoundedArray<platform::Label *, 1, 10> lblPlayer;
+    platform::BoundedArray<platform::Label *, 1, 10> lblScore;
+    platform::CommandButton *cmdClose = nullptr;
+    platform::CommandButton *cmdReset = nullptr;
+
+    void cmdReset_Click();
+    void cmdClose_Click();
+
+protected:
+    void createControls(QWidget *client) override;
+    void Form_Load() override;
+
+private:
+    frmScores(QMdiArea *area, QObject *parent);
+};
+
+// Tells the player that the scores were not saved, and why. Losing a score
+// without a word would report it as kept.
+void ReportUnsavedScores(const QString &reason);

@@ -1,0 +1,43 @@
+// SPDX-FileCopyrightText: 2026 The Pipstack developers
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include "platform/arrays.h"
+#include "platform/controls.h"
+#include "platform/forms.h"
+
+#include <cstdint>
+
+// The end of a game: every player's total, the new high scores with their
+// names, and the rewritten high-score file. All of it happens while the
+// window loads.
+class frmSummary : public platform::Form
+{
+    Q_OBJECT
+
+public:
+    // The one summary window of the program; the frame must exist.
+    static frmSummary &instance();
+
+    platform::BoundedArray<platform::Label *, 1, 8> lblPlayer;
+    platform::BoundedArray<platform::Label *, 1, 8> lblScore;
+    platform::BoundedArray<platform::Label *, 1, 8> lblHigh;
+    platform::CommandButton *cmdView = nullptr;
+    platform::CommandButton *cmdClose = nullptr;
+
+    void cmdView_Click();
+    void cmdClose_Click();
+
+protected:
+    void createControls(QWidget *client) override;
+    void Form_Load() override;
+
+private:
+    frmSummary(QMdiArea *area, QObject *parent);
+
+    // Slots 0..9 hold the file's entries, 10 and up this game's new ones.
+    // Never cleared: a slot the file does not fill keeps its earlier value.
+    platform::BoundedArray<std::int16_t, 0, 20> EntryScore;
+    platform::BoundedArray<QString, 0, 20> EntryName;
+    std::int16_t LastEntry = 0;
+};

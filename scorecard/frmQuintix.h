@@ -1,0 +1,74 @@
+// SPDX-FileCopyrightText: 2026 The Pipstack developers
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include "platform/arrays.h"
+#include "platform/controls.h"
+#include "platform/forms.h"
+#include "rules/modQuintix.h"
+
+#include <cstdint>
+
+// One player's scorecard: five dice, the roll button, the status text and
+// thirteen categories with their totals. The player's whole game lives here,
+// most of it in the controls themselves: a red score box is open and shows a
+// preview, a black one is used and shows its points; a visible hold marker
+// holds its die; the roll button's caption is the phase of the turn.
+class frmQuintix : public platform::Form
+{
+    Q_OBJECT
+
+public:
+    frmQuintix(QMdiArea *area, QObject *parent);
+
+    std::int16_t TurnNum = 0;
+
+    platform::BoundedArray<platform::PictureBox *, 0, 4> picDice;
+    platform::BoundedArray<platform::Shape *, 0, 4> shpHold;
+    platform::CommandButton *cmdRoll = nullptr;
+    platform::Label *lblMemo = nullptr;
+    platform::BoundedArray<platform::Label *, 1, 6> lblNums;
+    platform::Label *lbl3Kind = nullptr;
+    platform::Label *lbl4Kind = nullptr;
+    platform::Label *lblFullHouse = nullptr;
+    platform::Label *lblSmall = nullptr;
+    platform::Label *lblLarge = nullptr;
+    platform::Label *lblQuintix = nullptr;
+    platform::Label *lblChance = nullptr;
+    platform::Label *lblSubTot = nullptr;
+    platform::Label *lblBonus = nullptr;
+    platform::Label *lblTotal1 = nullptr;
+    platform::Label *lblTotal2 = nullptr;
+    platform::Label *lblGrandTotal = nullptr;
+
+    // Writes into every open score box what it would score with the dice.
+    void CheckDice();
+
+    void cmdRoll_Click();
+    void picDice_Click(int index);
+    void lblNums_Click(int index);
+    void lbl3Kind_Click();
+    void lbl4Kind_Click();
+    void lblFullHouse_Click();
+    void lblSmall_Click();
+    void lblLarge_Click();
+    void lblQuintix_Click();
+    void lblChance_Click();
+
+protected:
+    void createControls(QWidget *client) override;
+    void Form_Load() override;
+
+private:
+    void ShowDie(int index);
+    void StartTurn();
+    void FinishTurn(std::int16_t points);
+    void UpdateTotals();
+    // The shared steps of the six lower pattern categories.
+    void ScorePattern(platform::Label *box, bool (*test)(const Hand &), std::int16_t points);
+    bool TakesScore(const platform::Label *box) const;
+
+    std::int16_t RollNum = 0;
+    Hand Dice{};
+    bool CanHold = false;
+};

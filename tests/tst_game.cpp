@@ -1,0 +1,697 @@
+// SPDX-FileCopyrightText: 2026 The Pipstack developers
+// SPDX-License-Identifier: MIT
+#include "gamekit.h"
+#include "highscores/frmScores.h"
+#include "highscores/frmSummary.h"
+#include "platform/forms.h"
+#include "platform/rnd.h"
+#include "rules/modQuintix.h"
+
+#include <QMdiArea>
+#include <QMenu>
+#include <QMenuBar>
+#include <QMouseEvent>
+#include <QTest>
+
+using namespace Qt::StringLiterals;
+using gamekit::Table;
+using platform::vbBlack;
+using platform::vbRed;
+
+namespace {
+
+const QString FirstRoll = u"&Roll 1"_s;
+const QString NextTurn = u"Next &Turn"_s;
+
+QString blanks(int n) { return QString(n, u' '); }
+
+QString readyText(int turn)
+{
+    return u"Turn %1."_s.arg(turn) + blanks(27) + u"Click for"_s + blanks(7) + u"roll #1."_s;
+}
+
+QStringList captions(const QList<platform::Label *> &boxes)
+{
+    QStringList texts;
+    for (const auto *box : boxes)
+        texts << box->Caption();
+    return texts;
+}
+
+QStringList totals(frmQuintix *card)
+{
+    return captions({card->lblSubTot, card->lblBonus, card->lblTotal1, card->lblTotal2, card->lblGrandTotal});
+}
+
+void postClick(QWidget *widget)
+{
+    const QPointF at = widget->rect().center();
+    const QPointF global = widget->mapToGlobal(at);
+    QCoreApplication::postEvent(widget, new QMouseEvent(QEvent::MouseButtonPress, at, global, Qt::LeftButton,
+                                                        Qt::LeftButton, Qt::NoModifier));
+    QCoreApplication::postEvent(widget, new QMouseEvent(QEvent::MouseButtonRelease, at, global, Qt::LeftButton,
+                                                        Qt::NoButton, Qt::NoModifier));
+}
+
+// The player's whole card in thirteen turns: upper 3+6+9+12+15+18 = 63
+// (bonus 35, total 98) and lower 17+0+25+30+0+50+22 = 144, 242 in all.
+struct PlannedTurn {
+    QList<int> faces;
+    int box; // index into gamekit::scoreBoxes
+};
+const PlannedTurn plan242[] = {
+    {{1, 1, 1, 2, 3}, 0}, {{2, 2, 2, 1, 3}, 1}, {{3, 3, 3, 1, 2}, 2},  {{4, 4, 4, 1, 2}, 3},
+    {{5, 5, 5, 1, 2}, 4}, {{6, 6, 6, 1, 2}, 5}, {{5, 5, 5, 1, 1}, 6},  {{1, 2, 3, 4, 6}, 7},
+    {{2, 2, 3, 3, 3}, 8}, {{1, 2, 3, 4, 6}, 9}, {{1, 2, 2, 4, 5}, 10}, {{6, 6, 6, 6, 6}, 11},
+    {{6, 5, 4, 3, 4}, 12},
+};
+
+} // namespace
+
+class TestGame : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { platform::SetUpApplication(); }
+    void cleanup();
+
+    void startUp_showsTheFrameAndItsMenu();
+    void warningSwitch_greysTheStateInForce();
+    void viewHighScores_opensOneTable();
+    void exit_unloadsEveryWindowHiddenOnesToo();
+
+    void newGame_createsOneScorecardPerPlayer();
+    void newGame_answers_data();
+    void newGame_answers();
+    void newGame_hidesTheRunningGameBeforeAsking();
+
+    void rotation_announcesTheNextPlayerOnlyWhenWanted();
+    void handOver_ignoresASecondClickOnTheWay();
+    void scorecard_cannotBeClosedByThePlayer();
+
+    void rolling_countsThreeRollsAndHonoursHolds();
+    void rolling_allDiceHeldStillCountsAsARoll();
+    void rolling_neverAfterTheLastTurn();
+    void dice_stayWithinOneToSixAtTheTopOfTheRange();
+    void dice_fallBackToBuiltInPictures();
+
+    void preview_showsWhatEachOpenBoxWouldScore();
+    void preview_leavesUsedBoxesAlone();
+
+    void scoring_ignoresClicksThatDoNotApply();
+    void scoring_writesPointsOrZero_data();
+    void scoring_writesPointsOrZero();
+    void scoring_reportsThePointsAndClearsPreviews();
+    void scoring_refusesASecondCategoryInOneTurn();
+
+    void wholeGame_onePlayerTotalsAndEnd();
+    void wholeGame_threePlayersEndInTheSummary();
+
+private:
+    std::unique_ptr<Table> table_;
+    Table &table()
+    {
+        if (!table_)
+            table_ = std::make_unique<Table>();
+        return *table_;
+    }
+};
+
+void TestGame::cleanup()
+{
+    table_.reset();
+    QCOMPARE(QApplication::topLevelWidgets().size(), 0);
+}
+
+void TestGame::startUp_showsTheFrameAndItsMenu()
+{
+    mdiMain *frame = table().frame.get();
+    QCOMPARE(frame->windowTitle(), u"Pipstack"_s);
+    QVERIFY(!frame->windowIcon().isNull());
+    QCOMPARE(PlayerCount, 0);
+    QVERIFY(frame->area()->subWindowList().isEmpty());
+    QVERIFY(!frame->tNewPlay.Enabled());
+    QCOMPARE(frame->tNewPlay.Interval(), 1);
+
+    // The one menu, exactly as designed: no shortcuts, no separators.
+    const QList<QAction *> top = frame->menuBar()->actions();
+    QCOMPARE(top.size(), 1);
+    QCOMPARE(top[0]->text(), u"&Options"_s);
+    QStringList items;
+    for (QAction *action : frame->mnuOpt->actions()) {
+        QVERIFY(!action->isSeparator());
+        QVERIFY(action->shortcut().isEmpty());
+        QVERIFY(!action->isCheckable());
+        items << action->text() + u'|' + (action->menu() ? action->menu()->objectName() : action->objectName());
+    }
+    QCOMPARE(items, QStringList({u"&New Game|mnuOptNew"_s, u"Next Turn &Warning|mnuOptWarning"_s,
+                                 u"&View High Scores|mnuOptScore"_s, u"&Exit|mnuOptExit"_s}));
+    QStringList sub;
+    for (QAction *action : frame->mnuOptWarning->actions())
+        sub << action->text() + u'|' + action->objectName();
+    QCOMPARE(sub, QStringList({u"On|mnuWarnOn"_s, u"Off|mnuWarnOff"_s}));
+
+    // The restored frame: a 9840 x 8310 twip client area.
+    QCOMPARE(frame->area()->size(), QSize(656, 554));
+}
+
+void TestGame::warningSwitch_greysTheStateInForce()
+{
+    mdiMain *frame = table().frame.get();
+    QVERIFY(frame->TurnWarning);
+    QVERIFY(!frame->mnuWarnOn->isEnabled());
+    QVERIFY(frame->mnuWarnOff->isEnabled());
+
+    frame->mnuWarnOff->trigger();
+    QVERIFY(!frame->TurnWarning);
+    QVERIFY(frame->mnuWarnOn->isEnabled());
+    QVERIFY(!frame->mnuWarnOff->isEnabled());
+    QVERIFY(!frame->mnuWarnOn->isChecked() && !frame->mnuWarnOff->isChecked());
+
+    table().newGame(u"2"_s); // the setting outlives a new game
+    QVERIFY(!frame->TurnWarning);
+    frame->mnuWarnOn->trigger();
+    QVERIFY(frame->TurnWarning);
+    QVERIFY(!frame->mnuWarnOn->isEnabled());
+    QVERIFY(frame->mnuWarnOff->isEnabled());
+}
+
+void TestGame::viewHighScores_opensOneTable()
+{
+    mdiMain *frame = table().frame.get();
+    frame->mnuOptScore->trigger();
+    frame->mnuOptScore->trigger();
+    QCOMPARE(frame->area()->subWindowList().size(), 1);
+    QVERIFY(frmScores::instance().Visible());
+    QCOMPARE(frmScores::instance().Caption(), u"High Scores"_s);
+}
+
+void TestGame::exit_unloadsEveryWindowHiddenOnesToo()
+{
+    Table &t = table();
+    t.newGame(u"3"_s);
+    t.newGame(u"2"_s); // the first game's windows stay loaded, hidden
+    t.frame->mnuOptScore->trigger();
+    const auto forms = t.frame->findChildren<platform::Form *>();
+    QCOMPARE(forms.size(), 6);
+
+    t.frame->mnuOptExit->trigger();
+    QVERIFY(!t.frame->isVisible());
+    for (platform::Form *form : forms)
+        QVERIFY(!form->IsLoaded());
+    QVERIFY(t.frame->area()->subWindowList().isEmpty());
+}
+
+void TestGame::newGame_createsOneScorecardPerPlayer()
+{
+    Table &t = table();
+    t.newGame(u"3"_s);
+    QCOMPARE(t.dialogs.calls.size(), 1);
+    QCOMPARE(t.dialogs.calls[0].prompt, u"How many players (1-8)?"_s);
+    QCOMPARE(t.dialogs.calls[0].title, u"Number of Players"_s);
+    QCOMPARE(PlayerCount, 3);
+    QCOMPARE(Players.UBound(), 3);
+    for (int i = 1; i <= 3; ++i) {
+        frmQuintix *card = Players(i);
+        QCOMPARE(card->Caption(), u"Player %1"_s.arg(i));
+        QCOMPARE(card->Tag(), QString::number(i));
+        QCOMPARE(card->Width(), 5400);
+        QCOMPARE(card->Height(), 6600);
+        QCOMPARE(card->Visible(), i == 1);
+    }
+
+    // A fresh card: nothing rolled, nothing scored.
+    frmQuintix *card = Players(1);
+    QCOMPARE(card->TurnNum, 1);
+    QCOMPARE(card->cmdRoll->Caption(), FirstRoll);
+    QCOMPARE(card->lblMemo->Caption(), readyText(1));
+    for (int i = 0; i <= 4; ++i) {
+        QVERIFY(card->picDice(i)->Picture().isNull());
+        QVERIFY(!gamekit::heldDie(card, i));
+    }
+    for (auto *box : gamekit::scoreBoxes(card)) {
+        QCOMPARE(box->ForeColor(), vbRed);
+        QCOMPARE(box->Caption(), QString());
+    }
+    QCOMPARE(totals(card), QStringList(5));
+
+    // Every control inside the client area.
+    const QRect client = card->client()->rect();
+    for (QWidget *child : card->client()->findChildren<QWidget *>())
+        QVERIFY2(client.contains(child->geometry()), qPrintable(child->objectName()));
+}
+
+void TestGame::newGame_answers_data()
+{
+    QTest::addColumn<QString>("answer");
+    QTest::addColumn<int>("players");
+    QTest::newRow("zero") << u"0"_s << 0;
+    QTest::newRow("nine") << u"9"_s << 0;
+    QTest::newRow("negative") << u"-1"_s << 0;
+    QTest::newRow("not a number") << u"abc"_s << 0;
+    QTest::newRow("empty or Cancel") << QString() << 0;
+    QTest::newRow("rounds to zero") << u"0.5"_s << 0;
+    QTest::newRow("out of 16 bits") << u"40000"_s << 0;
+    QTest::newRow("half rounds to even") << u" 2.5 "_s << 2;
+    QTest::newRow("eight and a half") << u"8.5"_s << 8;
+    QTest::newRow("one") << u"1"_s << 1;
+}
+
+void TestGame::newGame_answers()
+{
+    QFETCH(QString, answer);
+    QFETCH(int, players);
+    Table &t = table();
+    t.newGame(u"2"_s);
+    frmQuintix *old = Players(1);
+    t.newGame(answer);
+    QCOMPARE(int(PlayerCount), players);
+    QVERIFY(t.dialogs.messages().isEmpty());
+    QVERIFY(old->IsLoaded());
+    QVERIFY(!old->Visible());
+    QCOMPARE(t.visibleScorecards(), players ? 1 : 0);
+    if (players)
+        QVERIFY(Players(1) != old && Players(1)->Visible());
+}
+
+void TestGame::newGame_hidesTheRunningGameBeforeAsking()
+{
+    Table &t = table();
+    t.newGame(u"2"_s);
+    t.frame->mnuOptScore->trigger();
+    int visibleWhileAsked = -1;
+    t.dialogs.whileOpen = [&](const auto &) { visibleWhileAsked = t.visibleScorecards(); };
+    t.newGame(QString());
+    QCOMPARE(visibleWhileAsked, 0);
+    QCOMPARE(PlayerCount, 0);
+    QCOMPARE(t.visibleScorecards(), 0);
+    QVERIFY(frmScores::instance().Visible()); // only scorecards are hidden
+}
+
+void TestGame::rotation_announcesTheNextPlayerOnlyWhenWanted()
+{
+    Table &t = table();
+    t.newGame(u"3"_s);
+    QList<int> visibleWhileAnnounced;
+    t.dialogs.whileOpen = [&](const auto &) { visibleWhileAnnounced << t.visibleScorecards(); };
+    for (int player = 1; player <= 3; ++player) {
+        QCOMPARE(t.current(), Players(player));
+        gamekit::playTurn(t.frame.get(), Players(player), {1, 2, 3, 4, 5}, Players(player)->lblChance);
+    }
+    QCOMPARE(t.current(), Players(1));
+    QCOMPARE(t.dialogs.messages(), QStringList({u"Player 2, it is your turn."_s, u"Player 3, it is your turn."_s,
+                                                u"Player 1, it is your turn."_s}));
+    QCOMPARE(t.dialogs.calls.last().title, u"Pipstack"_s);
+    QCOMPARE(t.dialogs.calls.last().style, 0);
+    QCOMPARE(visibleWhileAnnounced, QList<int>({0, 0, 0}));
+
+    // The finished player's card is ready for its own next turn.
+    frmQuintix *done = Players(3);
+    QVERIFY(!done->Visible());
+    QCOMPARE(done->cmdRoll->Caption(), FirstRoll);
+    QCOMPARE(done->lblMemo->Caption(), readyText(2));
+    for (int i = 0; i <= 4; ++i)
+        QVERIFY(done->picDice(i)->Picture().isNull());
+
+    t.frame->mnuWarnOff->trigger();
+    gamekit::playTurn(t.frame.get(), Players(1), {1, 2, 3, 4, 5}, Players(1)->lblLarge);
+    QCOMPARE(t.current(), Players(2));
+    QCOMPARE(t.dialogs.messages().size(), 3);
+
+    // One player is never announced, warning or not.
+    t.frame->mnuWarnOn->trigger();
+    t.newGame(u"1"_s);
+    gamekit::playTurn(t.frame.get(), Players(1), {1, 2, 3, 4, 5}, Players(1)->lblChance);
+    QCOMPARE(t.current(), Players(1));
+    QCOMPARE(t.dialogs.messages().size(), 3);
+}
+
+void TestGame::handOver_ignoresASecondClickOnTheWay()
+{
+    Table &t = table();
+    t.newGame(u"2"_s);
+    frmQuintix *card = Players(1);
+    gamekit::roll(card, {1, 2, 3, 4, 5});
+    testkit::click(card->lblChance);
+    QCOMPARE(card->cmdRoll->Caption(), NextTurn);
+
+    // A double click: both clicks are queued before the timer can tick.
+    postClick(card->cmdRoll);
+    postClick(card->cmdRoll);
+    testkit::queueDice({6, 6, 6, 6, 6});
+    QTRY_VERIFY(Players(2)->Visible());
+    QVERIFY(!card->Visible());
+    QCOMPARE(card->cmdRoll->Caption(), FirstRoll);
+    QCOMPARE(card->lblMemo->Caption(), readyText(2));
+    for (int i = 0; i <= 4; ++i)
+        QVERIFY(card->picDice(i)->Picture().isNull());
+    QVERIFY(card->Enabled());
+
+    // The queued dice were not used up by the stray click.
+    gamekit::roll(Players(2), {});
+    QCOMPARE(Players(2)->lblQuintix->Caption(), u"50"_s);
+}
+
+void TestGame::scorecard_cannotBeClosedByThePlayer()
+{
+    Table &t = table();
+    t.newGame(u"1"_s);
+    frmQuintix *card = Players(1);
+    QVERIFY(!card->window()->windowFlags().testFlag(Qt::WindowCloseButtonHint));
+    card->window()->close();
+    QVERIFY(card->IsLoaded() && card->Visible());
+
+    // Should the timer ever find no scorecard showing, it passes nothing on.
+    card->Hide();
+    t.frame->tNewPlay.setEnabled(true);
+    QTRY_VERIFY(!t.frame->tNewPlay.Enabled());
+    QCOMPARE(t.visibleScorecards(), 0);
+}
+
+void TestGame::rolling_countsThreeRollsAndHonoursHolds()
+{
+    Table &t = table();
+    t.newGame(u"1"_s);
+    frmQuintix *card = Players(1);
+
+    testkit::click(card->picDice(0)); // nothing to hold before the first roll
+    QVERIFY(!gamekit::heldDie(card, 0));
+
+    gamekit::roll(card, {2, 3, 2, 5, 6});
+    QCOMPARE(card->cmdRoll->Caption(), u"&Roll 2"_s);
+    QCOMPARE(card->lblMemo->Caption(), u"Turn 1."_s + blanks(27) + u"Ready for"_s + blanks(4) + u"roll #2."_s);
+    const QImage two = platform::LoadPicture(u"Die2.bmp"_s).toImage();
+    QCOMPARE(card->picDice(0)->Picture().toImage(), two);
+    QCOMPARE(card->picDice(2)->Picture().toImage(), two);
+
+    testkit::click(card->picDice(0));
+    testkit::click(card->picDice(2));
+    testkit::click(card->picDice(4));
+    testkit::click(card->picDice(4)); // released again
+    QVERIFY(gamekit::heldDie(card, 0) && gamekit::heldDie(card, 2));
+    QVERIFY(!gamekit::heldDie(card, 1) && !gamekit::heldDie(card, 4));
+
+    gamekit::roll(card, {2, 2, 2}); // dice 1, 3 and 4
+    QCOMPARE(card->lblQuintix->Caption(), u"50"_s);
+    QCOMPARE(card->cmdRoll->Caption(), u"&Roll 3"_s);
+    QCOMPARE(card->lblMemo->Caption(), u"Turn 1."_s + blanks(27) + u"Ready for"_s + blanks(4) + u"roll #3."_s);
+
+    gamekit::roll(card, {4, 4, 4});
+    QCOMPARE(card->lblFullHouse->Caption(), u"25"_s);
+    QCOMPARE(card->cmdRoll->Caption(), u"&Roll 3"_s);
+    QCOMPARE(card->lblMemo->Caption(), u"Turn 1."_s + blanks(32) + u"No more rolls. Please score your rolls."_s);
+
+    // A fourth roll does nothing, and takes no dice.
+    gamekit::roll(card, {1, 1, 1});
+    QCOMPARE(card->lblFullHouse->Caption(), u"25"_s);
+    QCOMPARE(platform::Rnd(), (1 - 0.5f) / 6);
+    platform::ClearRndQueue();
+
+    // Holds can still be toggled after the third roll.
+    testkit::click(card->picDice(1));
+    QVERIFY(gamekit::heldDie(card, 1));
+
+    // Scoring leaves the holds; the next turn clears them.
+    testkit::click(card->lblFullHouse);
+    QVERIFY(gamekit::heldDie(card, 0));
+    testkit::click(card->picDice(3)); // no holding once scored
+    QVERIFY(!gamekit::heldDie(card, 3));
+    gamekit::passTurn(t.frame.get(), card);
+    for (int i = 0; i <= 4; ++i)
+        QVERIFY(!gamekit::heldDie(card, i));
+}
+
+void TestGame::rolling_allDiceHeldStillCountsAsARoll()
+{
+    Table &t = table();
+    t.newGame(u"1"_s);
+    frmQuintix *card = Players(1);
+    gamekit::roll(card, {3, 3, 3, 5, 5});
+    for (int i = 0; i <= 4; ++i)
+        testkit::click(card->picDice(i));
+    card->lblFullHouse->setCaption(u"stale"_s);
+    gamekit::roll(card, {6, 6, 6, 6, 6});
+    QCOMPARE(card->lblFullHouse->Caption(), u"25"_s); // previews redrawn
+    QCOMPARE(card->cmdRoll->Caption(), u"&Roll 3"_s);
+    QCOMPARE(platform::Rnd(), (6 - 0.5f) / 6); // no die was drawn
+}
+
+void TestGame::rolling_neverAfterTheLastTurn()
+{
+    Table &t = table();
+    t.newGame(u"1"_s);
+    frmQuintix *card = Players(1);
+    for (const PlannedTurn &turn : plan242)
+        gamekit::playTurn(t.frame.get(), card, turn.faces, gamekit::scoreBoxes(card)[turn.box]);
+    // The game is over; even a card brought back refuses to roll.
+    card->Show();
+    card->setEnabled(true);
+    QCOMPARE(card->TurnNum, 14);
+    QCOMPARE(card->cmdRoll->Caption(), FirstRoll);
+    gamekit::roll(card, {1, 1, 1, 1, 1});
+    QCOMPARE(card->cmdRoll->Caption(), FirstRoll);
+    QVERIFY(card->picDice(0)->Picture().isNull());
+    platform::ClearRndQueue();
+}
+
+void TestGame::dice_stayWithinOneToSixAtTheTopOfTheRange()
+{
+    Table &t = table();
+    t.newGame(u"1"_s);
+    frmQuintix *card = Players(1);
+    const float largestBelowOne = std::nextafter(1.0f, 0.0f);
+    platform::QueueRnd({largestBelowOne, largestBelowOne, 1.0f, 0.0f, 0.0f});
+    testkit::click(card->cmdRoll);
+    QCOMPARE(card->lblChance->Caption(), u"20"_s); // 6 + 6 + 6 + 1 + 1
+    QCOMPARE(card->lblNums(6)->Caption(), u"18"_s);
+}
+
+void TestGame::dice_fallBackToBuiltInPictures()
+{
+    Table &t = table();
+    t.newGame(u"1"_s);
+    frmQuintix *card = Players(1);
+    // The working directory holds no pictures: the built-in ones show.
+    gamekit::roll(card, {1, 2, 3, 4, 5});
+    QVERIFY(!card->picDice(0)->Picture().isNull());
+    QCOMPARE(card->picDice(0)->Picture().size(), QSize(33, 33));
+
+    // A picture of the player's own wins, and is read anew at every draw.
+    QImage own(33, 33, QImage::Format_RGB32);
+    own.fill(Qt::green);
+    QVERIFY(own.save(t.dir.path() + u"/Die6.bmp"_s));
+    gamekit::roll(card, {6, 6, 6, 6, 6});
+    QCOMPARE(card->picDice(0)->Picture().toImage().pixelColor(16, 16), QColor(Qt::green));
+    own.fill(Qt::blue);
+    QVERIFY(own.save(t.dir.path() + u"/Die6.bmp"_s));
+    // A damaged file is as good as none.
+    t.dir.write(u"Die5.bmp"_s, "not a picture");
+    gamekit::roll(card, {6, 5, 6, 6, 6});
+    QCOMPARE(card->picDice(0)->Picture().toImage().pixelColor(16, 16), QColor(Qt::blue));
+    QVERIFY(!card->picDice(1)->Picture().isNull());
+}
+
+void TestGame::preview_showsWhatEachOpenBoxWouldScore()
+{
+    Table &t = table();
+    t.newGame(u"1"_s);
+    frmQuintix *card = Players(1);
+    gamekit::roll(card, {1, 2, 3, 4, 6});
+    QCOMPARE(captions(gamekit::scoreBoxes(card)),
+             QStringList({u"1"_s, u"2"_s, u"3"_s, u"4"_s, QString(), u"6"_s, QString(), QString(), QString(),
+                          u"30"_s, QString(), QString(), u"16"_s}));
+    for (auto *box : gamekit::scoreBoxes(card))
+        QCOMPARE(box->ForeColor(), vbRed);
+
+    gamekit::roll(card, {5, 5, 5, 5, 5});
+    QCOMPARE(captions(gamekit::scoreBoxes(card)),
+             QStringList({QString(), QString(), QString(), QString(), u"25"_s, QString(), u"25"_s, u"25"_s,
+                          QString(), QString(), QString(), u"50"_s, u"25"_s}));
+    QCOMPARE(totals(card), QStringList(5)); // totals wait for the last score
+}
+
+void TestGame::preview_leavesUsedBoxesAlone()
+{
+    Table &t = table();
+    t.newGame(u"1"_s);
+    frmQuintix *card = Players(1);
+    // Use every box but chance, some with points, some with 0.
+    const auto boxes = gamekit::scoreBoxes(card);
+    for (int i = 0; i < 12; ++i)
+        gamekit::playTurn(t.frame.get(), card, {2, 2, 3, 3, 3}, boxes[i]);
+    const QStringList used = captions(boxes).mid(0, 12);
+    QCOMPARE(used, QStringList({u"0"_s, u"4"_s, u"9"_s, u"0"_s, u"0"_s, u"0"_s, u"13"_s, u"0"_s, u"25"_s, u"0"_s,
+                                u"0"_s, u"0"_s}));
+
+    gamekit::roll(card, {6, 6, 6, 6, 6});
+    QCOMPARE(captions(boxes).mid(0, 12), used);
+    QCOMPARE(card->lblChance->Caption(), u"30"_s);
+    for (int i = 0; i < 12; ++i)
+        QCOMPARE(boxes[i]->ForeColor(), vbBlack);
+}
+
+void TestGame::scoring_ignoresClicksThatDoNotApply()
+{
+    Table &t = table();
+    t.newGame(u"1"_s);
+    frmQuintix *card = Players(1);
+    testkit::click(card->lblChance); // before the first roll
+    QCOMPARE(card->lblChance->ForeColor(), vbRed);
+    QCOMPARE(card->TurnNum, 1);
+
+    gamekit::playTurn(t.frame.get(), card, {2, 2, 5, 3, 1}, card->lbl3Kind);
+    QCOMPARE(card->lbl3Kind->Caption(), u"0"_s);
+    testkit::click(card->lblChance); // right after "Next Turn": no roll yet
+    QCOMPARE(card->lblChance->ForeColor(), vbRed);
+
+    gamekit::roll(card, {3, 3, 3, 1, 1});
+    testkit::click(card->lbl3Kind); // used, with 0
+    QCOMPARE(card->lbl3Kind->Caption(), u"0"_s);
+    QCOMPARE(card->TurnNum, 2);
+    QCOMPARE(card->cmdRoll->Caption(), u"&Roll 2"_s);
+}
+
+void TestGame::scoring_writesPointsOrZero_data()
+{
+    QTest::addColumn<QList<int>>("faces");
+    QTest::addColumn<int>("box");
+    QTest::addColumn<QString>("caption");
+    QTest::newRow("three of a kind missing") << QList<int>{2, 2, 5, 3, 1} << 6 << u"0"_s;
+    QTest::newRow("five alike are no full house") << QList<int>{4, 4, 4, 4, 4} << 8 << u"0"_s;
+    QTest::newRow("five alike") << QList<int>{4, 4, 4, 4, 4} << 11 << u"50"_s;
+    QTest::newRow("fours") << QList<int>{4, 1, 4, 6, 4} << 3 << u"12"_s;
+    QTest::newRow("no sixes") << QList<int>{1, 2, 3, 4, 5} << 5 << u"0"_s;
+    QTest::newRow("chance") << QList<int>{6, 5, 4, 3, 1} << 12 << u"19"_s;
+    QTest::newRow("four of a kind") << QList<int>{5, 5, 5, 5, 2} << 7 << u"22"_s;
+    QTest::newRow("small straight") << QList<int>{1, 2, 3, 3, 4} << 9 << u"30"_s;
+    QTest::newRow("large straight") << QList<int>{2, 3, 4, 5, 6} << 10 << u"40"_s;
+}
+
+void TestGame::scoring_writesPointsOrZero()
+{
+    QFETCH(QList<int>, faces);
+    QFETCH(int, box);
+    QFETCH(QString, caption);
+    Table &t = table();
+    t.newGame(u"1"_s);
+    frmQuintix *card = Players(1);
+    for (int face : faces)
+        testkit::queueDice({face});
+    testkit::click(card->cmdRoll);
+    platform::Label *target = gamekit::scoreBoxes(card)[box];
+    testkit::click(target);
+    QCOMPARE(target->ForeColor(), vbBlack);
+    QCOMPARE(target->Caption(), caption);
+    QVERIFY(card->lblMemo->Caption().contains(u"You earned"_s + blanks(4) + caption + u" Points."_s));
+    QCOMPARE(card->TurnNum, 2);
+}
+
+void TestGame::scoring_reportsThePointsAndClearsPreviews()
+{
+    Table &t = table();
+    t.newGame(u"1"_s);
+    frmQuintix *card = Players(1);
+    for (int i = 0; i < 4; ++i)
+        gamekit::playTurn(t.frame.get(), card, {1, 2, 3, 4, 6}, gamekit::scoreBoxes(card)[i]);
+    gamekit::roll(card, {2, 2, 3, 3, 3});
+    testkit::click(card->lblFullHouse);
+    QCOMPARE(card->lblMemo->Caption(), u"Turn 5."_s + blanks(27) + u"You earned"_s + blanks(4) + u"25 Points."_s +
+                                           blanks(24) + u"Click"_s + blanks(7) + u"Next Turn."_s);
+    QCOMPARE(card->TurnNum, 6);
+    QCOMPARE(card->cmdRoll->Caption(), NextTurn);
+    QCOMPARE(card->lblFullHouse->Caption(), u"25"_s);
+    QCOMPARE(captions(gamekit::scoreBoxes(card)),
+             QStringList({u"1"_s, u"2"_s, u"3"_s, u"4"_s, QString(), QString(), QString(), QString(), u"25"_s,
+                          QString(), QString(), QString(), QString()}));
+    // The dice stay where they are until the next turn begins.
+    QVERIFY(!card->picDice(0)->Picture().isNull());
+}
+
+void TestGame::scoring_refusesASecondCategoryInOneTurn()
+{
+    Table &t = table();
+    t.newGame(u"1"_s);
+    frmQuintix *card = Players(1);
+    gamekit::roll(card, {6, 6, 6, 6, 6});
+    testkit::click(card->lblQuintix);
+    testkit::click(card->lblChance);
+    testkit::click(card->lblNums(6));
+    QCOMPARE(card->TurnNum, 2);
+    QCOMPARE(card->lblChance->ForeColor(), vbRed);
+    QCOMPARE(card->lblNums(6)->ForeColor(), vbRed);
+    QCOMPARE(card->lblChance->Caption(), QString());
+}
+
+void TestGame::wholeGame_onePlayerTotalsAndEnd()
+{
+    Table &t = table();
+    t.newGame(u"1"_s);
+    frmQuintix *card = Players(1);
+    int turn = 0;
+    for (const PlannedTurn &planned : plan242) {
+        ++turn;
+        gamekit::roll(card, planned.faces);
+        testkit::click(gamekit::scoreBoxes(card)[planned.box]);
+        if (turn < 13) {
+            QCOMPARE(totals(card), QStringList(5));
+            gamekit::passTurn(t.frame.get(), card);
+            QVERIFY(card->Visible());
+        }
+    }
+    QCOMPARE(card->TurnNum, 14);
+    QCOMPARE(card->cmdRoll->Caption(), NextTurn);
+    QCOMPARE(totals(card), QStringList({u"63"_s, u"35"_s, u"98"_s, u"144"_s, u"242"_s}));
+    // The last score writes no turn-end text.
+    QCOMPARE(card->lblMemo->Caption(), u"Turn 13."_s + blanks(27) + u"Ready for"_s + blanks(4) + u"roll #2."_s);
+
+    t.dialogs.inputAnswers << u"Solo"_s;
+    gamekit::passTurn(t.frame.get(), card);
+    QCOMPARE(t.visibleScorecards(), 0);
+    QVERIFY(frmSummary::instance().Visible());
+    QVERIFY(t.dialogs.messages().isEmpty());
+}
+
+void TestGame::wholeGame_threePlayersEndInTheSummary()
+{
+    // Dice that score nothing in the box of that index.
+    const auto zeroHand = [](int box) -> QList<int> {
+        switch (box) {
+        case 0: return {3, 3, 4, 4, 6};
+        case 1: return {1, 1, 3, 3, 5};
+        case 4: return {1, 1, 2, 2, 6};
+        default: return {1, 1, 2, 2, 5};
+        }
+    };
+    Table &t = table();
+    t.frame->mnuWarnOff->trigger();
+    t.newGame(u"3"_s);
+    // Player 2 falls one short of the bonus; player 3 scores nothing but
+    // chance's five.
+    for (int turn = 0; turn < 13; ++turn) {
+        const PlannedTurn &planned = plan242[turn];
+        gamekit::playTurn(t.frame.get(), Players(1), planned.faces, gamekit::scoreBoxes(Players(1))[planned.box]);
+        if (turn == 0)
+            gamekit::playTurn(t.frame.get(), Players(2), {1, 1, 2, 2, 3}, Players(2)->lblNums(1));
+        else
+            gamekit::playTurn(t.frame.get(), Players(2), planned.faces,
+                              gamekit::scoreBoxes(Players(2))[planned.box]);
+        if (turn == 12) {
+            t.dialogs.inputAnswers << u"Ann"_s << u"Bob"_s << u"Cy"_s;
+            gamekit::playTurn(t.frame.get(), Players(3), {1, 1, 1, 1, 1}, Players(3)->lblChance);
+        } else {
+            gamekit::playTurn(t.frame.get(), Players(3), zeroHand(turn), gamekit::scoreBoxes(Players(3))[turn]);
+        }
+    }
+    QCOMPARE(totals(Players(1)), QStringList({u"63"_s, u"35"_s, u"98"_s, u"144"_s, u"242"_s}));
+    QCOMPARE(totals(Players(2)), QStringList({u"62"_s, u"0"_s, u"62"_s, u"144"_s, u"206"_s}));
+    QCOMPARE(totals(Players(3)), QStringList({u"0"_s, u"0"_s, u"0"_s, u"5"_s, u"5"_s}));
+    QCOMPARE(t.visibleScorecards(), 0);
+    QVERIFY(frmSummary::instance().Visible());
+    QCOMPARE(t.dialogs.prompts().size(), 4); // the player count, then three names
+    QCOMPARE(t.dir.read(u"High Scores.dat"_s),
+             QByteArray(" 242 Ann\r\n 206 Bob\r\n 5 Cy\r\n") + QByteArray(" 0 Nobody\r\n").repeated(7));
+}
+
+QTEST_MAIN(TestGame)
+#include "tst_game.moc"
