@@ -1,0 +1,60 @@
+#!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Pipstack developers
+# SPDX-License-Identifier: MIT
+#
+# One entry point for a fresh Debian 12 machine:
+#   bash build.sh play   installs what is missing, builds, starts the game
+#   bash build.sh test   installs what is missing, builds from nothing, runs every test headless
+set -euo pipefail
+cd "$(dirname "$0")"
+
+BUILD_PACKAGES=(cmake g++ make qt6-base-dev fonts-dejavu-core fonts-dejavu-extra)
+
+install_missing() {
+    local missing=()
+    for package in "$@"; do
+        dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'install ok installed' || missing+=("$package")
+    done
+    [ ${#missing[@]} -eq 0 ] && return 0
+    if [ "$(id -u)" -eq 0 ]; then
+        echo "Installing ${missing[*]}"
+        apt-get update -qq
+        DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
+    else
+        echo "Pipstack needs these Debian packages first:" >&2
+        echo "  sudo apt-get install -y --no-install-recommends ${missing[*]}" >&2
+        exit 1
+    fi
+}
+
+build() { # build-dir, extra cmake arguments...
+    local dir=$1
+    shift
+    cmake -S . -B "$dir" -DCMAKE_BUILD_TYPE=RelWithDebInfo "$@" >/dev/null
+    cmake --build "$dir" --parallel "$(nproc)"
+}
+
+run_tests() { # build-dir
+    XDG_RUNTIME_DIR=$(mktemp -d)
+    export XDG_RUNTIME_DIR QT_QPA_PLATFORM=offscreen
+    ctest --test-dir "$1" --output-on-failure --no-tests=error
+}
+
+case "${1:-}" in
+play)
+    install_missing "${BUILD_PACKAGES[@]}"
+    build build
+    cd build/play
+    exec ../app/pipstack
+    ;;
+test)
+    install_missing "${BUILD_PACKAGES[@]}"
+    rm -rf build-test
+    build build-test
+    run_tests build-test
+    ;;
+*)
+    echo "usage: bash build.sh play|test" >&2
+    exit 2
+    ;;
+esac
