@@ -6,6 +6,7 @@
 #include "highscores/frmSummary.h"
 #include "platform/convert.h"
 #include "platform/dialogs.h"
+#include "platform/forms.h"
 #include "rules/modQuintix.h"
 #include "scorecard/frmQuintix.h"
 
@@ -33,6 +34,7 @@ mdiMain::mdiMain(QWidget *parent)
     QApplication::setWindowIcon(QIcon(u":/pipstack.png"_s));
     setWindowTitle(u"Pipstack"_s);
     setCentralWidget(area_);
+    platform::KeepAChildActive(area_);
 
     mnuOpt = menuBar()->addMenu(u"&Options"_s);
     mnuOptNew = mnuOpt->addAction(u"&New Game"_s);

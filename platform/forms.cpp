@@ -67,7 +67,7 @@ void Form::Load()
 
     Form_Load();
     if (window_)
-        window_->show();
+        setVisible(true);
 }
 
 void Form::Unload()
@@ -119,6 +119,10 @@ void Form::setVisible(bool visible)
 {
     Load();
     window_->setVisible(visible);
+    // A window that appears is the one the player deals with next, and its
+    // access keys work only while it is active.
+    if (visible)
+        area_->setActiveSubWindow(window_);
 }
 
 bool Form::Enabled()
@@ -173,6 +177,44 @@ bool Form::eventFilter(QObject *watched, QEvent *event)
 } // namespace platform
 
 namespace platform {
+
+namespace {
+
+class ChildActivator : public QObject
+{
+public:
+    explicit ChildActivator(QMdiArea *area)
+        : QObject(area)
+        , area_(area)
+    {
+        area->window()->installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (event->type() == QEvent::WindowActivate && watched == area_->window()) {
+            QMdiSubWindow *active = area_->activeSubWindow();
+            if (!active || active->isHidden()) {
+                const auto windows = area_->subWindowList(QMdiArea::StackingOrder);
+                for (auto it = windows.rbegin(); it != windows.rend(); ++it) {
+                    if (!(*it)->isHidden()) {
+                        area_->setActiveSubWindow(*it);
+                        break;
+                    }
+                }
+            }
+        }
+        return QObject::eventFilter(watched, event);
+    }
+
+private:
+    QMdiArea *area_;
+};
+
+} // namespace
+
+void KeepAChildActive(QMdiArea *area) { new ChildActivator(area); }
 
 void SetUpApplication()
 {

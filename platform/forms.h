@@ -84,4 +84,10 @@ namespace platform {
 // were measured with. Call once, right after the QApplication exists.
 void SetUpApplication();
 
+// Whenever the frame becomes the active window with no child window active
+// (after a modal dialog, say, or right after a new child appeared behind
+// one), activates the top-most visible child, so that its access keys work
+// without a click first.
+void KeepAChildActive(QMdiArea *area);
+
 } // namespace platform

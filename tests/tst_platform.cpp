@@ -119,6 +119,7 @@ private slots:
     void picturesComeFromTheWorkingDirectory();
     void accessKeysActOnlyInTheActiveWindow();
     void timerTicksUntilSwitchedOff();
+    void frameComingBackActivatesAChild();
 
 private:
     QMainWindow *frame_ = nullptr;
@@ -475,6 +476,25 @@ void TestPlatform::timerTicksUntilSwitchedOff()
     QTest::qWait(20);
     QCOMPARE(ticks, 3);
     QVERIFY(!timer.Enabled());
+}
+
+void TestPlatform::frameComingBackActivatesAChild()
+{
+    KeepAChildActive(area_);
+    ProbeForm below(area_, nullptr, true);
+    ProbeForm top(area_, nullptr, true);
+    below.Load();
+    top.Load();
+    area_->setActiveSubWindow(nullptr);
+    QEvent activate(QEvent::WindowActivate);
+    QApplication::sendEvent(frame_, &activate);
+    QCOMPARE(area_->activeSubWindow(), top.window());
+
+    // A hidden child is never the one made active.
+    area_->setActiveSubWindow(nullptr);
+    top.Hide();
+    QApplication::sendEvent(frame_, &activate);
+    QCOMPARE(area_->activeSubWindow(), below.window());
 }
 
 QTEST_MAIN(TestPlatform)

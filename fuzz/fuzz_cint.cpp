@@ -1,0 +1,119 @@
+// SPDX-FileCopyrightText: 2026 The Pipstack developers
+// SPDX-License-Identifier: MIT
+
+// CInt turns what a player types (the number of players) into a 16-bit
+// integer. Any text must either give a number or throw RuntimeError; for the
+// plain decimal texts a player is likely to type, the number must be the one
+// a simple exact reading gives.
+
+#include "platform/convert.h"
+#include "platform/runtimeerror.h"
+
+#include <QString>
+
+#include <cmath>
+#include <cstdint>
+#include <cstdio>
+#include <cstdlib>
+#include <optional>
+#include <variant>
+
+namespace {
+
+struct Failure {
+    bool operator==(const Failure &) const = default;
+};
+using Outcome = std::variant<Failure, std::int16_t>;
+
+bool isBlank(QChar c) { return c == u' ' || c == u'\t'; }
+bool isDigit(QChar c) { return c >= u'0' && c <= u'9'; }
+
+// Blanks, an optional sign, digits with an optional fraction, blanks, read
+// with integer arithmetic and rounded half to even. No opinion (nullopt) on
+// exponents, and on fractions too long to judge without knowing how the
+// text becomes a double.
+std::optional<Outcome> exactReading(QStringView text)
+{
+    qsizetype i = 0;
+    const qsizetype n = text.size();
+    while (i < n && isBlank(text[i]))
+        ++i;
+    bool negative = false;
+    if (i < n && (text[i] == u'+' || text[i] == u'-'))
+        negative = text[i++] == u'-';
+    const qsizetype whole = i;
+    while (i < n && isDigit(text[i]))
+        ++i;
+    QStringView wholeDigits = text.sliced(whole, i - whole);
+    QStringView fraction;
+    if (i < n && text[i] == u'.') {
+        const qsizetype start = ++i;
+        while (i < n && isDigit(text[i]))
+            ++i;
+        fraction = text.sliced(start, i - start);
+    }
+    if (wholeDigits.isEmpty() && fraction.isEmpty())
+        return Failure{};
+    if (i < n && (text[i] == u'e' || text[i] == u'E'))
+        return std::nullopt;
+    while (i < n && isBlank(text[i]))
+        ++i;
+    if (i < n)
+        return Failure{};
+
+    while (!wholeDigits.isEmpty() && wholeDigits.front() == u'0')
+        wholeDigits = wholeDigits.sliced(1);
+    if (wholeDigits.size() > 5)
+        return Failure{}; // 100000 or more, whatever the fraction
+    if (fraction.size() > 9)
+        return std::nullopt;
+
+    long value = 0;
+    for (const QChar c : wholeDigits)
+        value = value * 10 + (c.unicode() - u'0');
+    long ninths = 0; // the fraction in units of 1e-9
+    for (qsizetype k = 0; k < 9; ++k)
+        ninths = ninths * 10 + (k < fraction.size() ? fraction[k].unicode() - u'0' : 0);
+    constexpr long half = 500000000;
+    if (ninths > half || (ninths == half && value % 2 == 1))
+        ++value;
+    if (negative)
+        value = -value;
+    if (value < -32768 || value > 32767)
+        return Failure{};
+    return static_cast<std::int16_t>(value);
+}
+
+[[noreturn]] void fail(const QString &text, const char *why)
+{
+    std::fprintf(stderr, "fuzz_cint: [%s]: %s\n", qUtf8Printable(text), why);
+    std::abort();
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size)
+{
+    const QString text = QString::fromUtf8(reinterpret_cast<const char *>(data), static_cast<qsizetype>(size));
+
+    Outcome got = Failure{};
+    try {
+        got = platform::CInt(text);
+    } catch (const platform::RuntimeError &) {
+    }
+
+    if (const std::optional<Outcome> expected = exactReading(text); expected && *expected != got) {
+        if (std::holds_alternative<Failure>(*expected))
+            fail(text, "expected a failure, got a number");
+        if (std::holds_alternative<Failure>(got))
+            fail(text, "expected a number, got a failure");
+        std::fprintf(stderr, "expected %d, got %d\n", std::get<std::int16_t>(*expected), std::get<std::int16_t>(got));
+        fail(text, "wrong number");
+    }
+
+    // Val reads the same texts leniently; it must never throw or give
+    // anything but a finite number.
+    if (!std::isfinite(platform::Val(text)))
+        fail(text, "Val gave a number that is not finite");
+    return 0;
+}
