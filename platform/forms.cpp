@@ -5,6 +5,8 @@
 #include "platform/controls.h"
 
 #include <QApplication>
+
+#include <algorithm>
 #include <QCloseEvent>
 #include <QLayout>
 #include <QMdiArea>
@@ -64,6 +66,8 @@ void Form::Load()
     window_->setFixedSize(QSize(Px(design_.clientTwips.width()), Px(design_.clientTwips.height()))
                               .grownBy(frame));
     settle(window_);
+    if (design_.topLeft)
+        window_->move(0, 0);
 
     Form_Load();
     if (window_)
@@ -119,10 +123,19 @@ void Form::setVisible(bool visible)
 {
     Load();
     window_->setVisible(visible);
+    if (!visible)
+        return;
+    // The frame's own placement puts a new window beside the others, which
+    // may be past the frame's edge; pull it back in as far as it fits.
+    QRect frame = window_->geometry();
+    const QRect room = area_->viewport()->rect();
+    frame.moveRight(std::min(frame.right(), room.right()));
+    frame.moveBottom(std::min(frame.bottom(), room.bottom()));
+    frame.moveTopLeft(QPoint(std::max(frame.left(), 0), std::max(frame.top(), 0)));
+    window_->move(frame.topLeft());
     // A window that appears is the one the player deals with next, and its
     // access keys work only while it is active.
-    if (visible)
-        area_->setActiveSubWindow(window_);
+    area_->setActiveSubWindow(window_);
 }
 
 bool Form::Enabled()

@@ -30,6 +30,7 @@ public:
         QString caption;
         QSize clientTwips;      // size of the client area
         bool closeBox = true;   // false: the player cannot close the window
+        bool topLeft = false;   // true: always at the frame's top left corner
     };
 
     Form(QMdiArea *area, Design design, QObject *parent);

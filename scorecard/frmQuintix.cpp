@@ -32,7 +32,9 @@ const QString FirstRollCaption = u"&Roll 1"_s;
 } // namespace
 
 frmQuintix::frmQuintix(QMdiArea *area, QObject *parent)
-    : Form(area, {u"Quintix"_s, QSize(5280, 6195), false}, parent)
+    // Only one scorecard shows at a time; each takes the same place, so the
+    // next player finds the dice where the last one left them.
+    : Form(area, {u"Quintix"_s, QSize(5280, 6195), false, true}, parent)
 {
 }
 

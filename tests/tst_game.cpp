@@ -219,6 +219,7 @@ void TestGame::newGame_createsOneScorecardPerPlayer()
         QCOMPARE(card->Width(), 5400);
         QCOMPARE(card->Height(), 6600);
         QCOMPARE(card->Visible(), i == 1);
+        QCOMPARE(card->window()->pos(), QPoint(0, 0));
     }
 
     // A fresh card: nothing rolled, nothing scored.

@@ -120,6 +120,7 @@ private slots:
     void accessKeysActOnlyInTheActiveWindow();
     void timerTicksUntilSwitchedOff();
     void frameComingBackActivatesAChild();
+    void newWindowsStayInsideTheFrame();
 
 private:
     QMainWindow *frame_ = nullptr;
@@ -495,6 +496,16 @@ void TestPlatform::frameComingBackActivatesAChild()
     top.Hide();
     QApplication::sendEvent(frame_, &activate);
     QCOMPARE(area_->activeSubWindow(), below.window());
+}
+
+void TestPlatform::newWindowsStayInsideTheFrame()
+{
+    frame_->resize(400, 300);
+    ProbeForm a(area_, nullptr, true), b(area_, nullptr, true), c(area_, nullptr, true);
+    for (ProbeForm *form : {&a, &b, &c}) {
+        form->Load();
+        QVERIFY(area_->viewport()->rect().contains(form->window()->geometry()));
+    }
 }
 
 QTEST_MAIN(TestPlatform)
