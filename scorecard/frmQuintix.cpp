@@ -124,6 +124,7 @@ void frmQuintix::Form_Load()
     TurnNum = 1;
     lblMemo->setCaption(readyToRollText(1));
     CanHold = false;
+    Describe();
 }
 
 // -- rolling and holding ------------------------------------------------------
@@ -153,6 +154,7 @@ void frmQuintix::cmdRoll_Click()
         lblMemo->setCaption(u"Turn "_s + Str(TurnNum) + u"."_s + blanks(27) + u"Ready for"_s + blanks(4) +
                             u"roll #"_s + Str(RollNum + 1) + u"."_s);
     }
+    Describe();
 }
 
 void frmQuintix::ShowDie(int index)
@@ -170,6 +172,7 @@ void frmQuintix::picDice_Click(int index)
     if (!CanHold)
         return;
     shpHold(index)->setVisible(shpHold(index)->isHidden());
+    Describe();
 }
 
 // -- the preview ----------------------------------------------------------------
@@ -203,6 +206,12 @@ void frmQuintix::CheckDice()
 }
 
 // -- scoring --------------------------------------------------------------------
+
+std::array<Label *, 13> frmQuintix::ScoreBoxes() const
+{
+    return {lblNums(1), lblNums(2), lblNums(3), lblNums(4), lblNums(5),  lblNums(6), lbl3Kind,
+            lbl4Kind,   lblFullHouse, lblSmall, lblLarge,   lblQuintix, lblChance};
+}
 
 bool frmQuintix::TakesScore(const Label *box) const
 {
@@ -257,17 +266,18 @@ void frmQuintix::FinishTurn(std::int16_t points)
     TurnNum = platform::Add16(TurnNum, 1);
     if (TurnNum > 13) {
         UpdateTotals();
+        Describe();
         return;
     }
     cmdRoll->setCaption(NextTurnCaption);
     lblMemo->setCaption(u"Turn "_s + Str(scoredTurn) + u"."_s + blanks(27) + u"You earned"_s + blanks(4) +
                         Str(points) + u" Points."_s + blanks(24) + u"Click"_s + blanks(7) + u"Next Turn."_s);
     CanHold = false;
-    for (Label *box : {lblNums(1), lblNums(2), lblNums(3), lblNums(4), lblNums(5), lblNums(6), lbl3Kind, lbl4Kind,
-                       lblFullHouse, lblSmall, lblLarge, lblQuintix, lblChance}) {
+    for (Label *box : ScoreBoxes()) {
         if (box->ForeColor() == vbRed)
             box->setCaption({});
     }
+    Describe();
 }
 
 // -- totals -----------------------------------------------------------------------
@@ -313,4 +323,31 @@ void frmQuintix::StartTurn()
     // belong to the player's next turn.
     setEnabled(false);
     mdiMain::instance()->tNewPlay.setEnabled(true);
+    Describe();
+}
+
+void frmQuintix::Describe()
+{
+    static const QString categories[] = {
+        u"Ones"_s,           u"Twos"_s,           u"Threes"_s,           u"Fours"_s, u"Fives"_s,
+        u"Sixes"_s,          u"Three of a kind"_s, u"Four of a kind"_s,   u"Full house"_s,
+        u"Small straight"_s, u"Large straight"_s,  u"Five of a kind"_s,   u"Chance"_s,
+    };
+    const auto boxes = ScoreBoxes();
+    for (std::size_t i = 0; i < boxes.size(); ++i) {
+        const bool open = boxes[i]->ForeColor() != vbBlack;
+        boxes[i]->setAccessibleDescription(categories[i] + (open ? u", open"_s : u", used"_s));
+    }
+    for (int i = 0; i <= 4; ++i) {
+        QString text = u"Die "_s + Str(i + 1);
+        if (picDice(i)->Picture().isNull()) {
+            text += u", not rolled"_s;
+            picDice(i)->setAccessibleName({});
+        } else {
+            const QString face = Str(Dice.at(std::size_t(i)));
+            text += u" shows "_s + face + (shpHold(i)->isHidden() ? QString() : u", held"_s);
+            picDice(i)->setAccessibleName(face);
+        }
+        picDice(i)->setAccessibleDescription(text);
+    }
 }

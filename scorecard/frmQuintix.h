@@ -7,6 +7,7 @@
 #include "platform/forms.h"
 #include "rules/modQuintix.h"
 
+#include <array>
 #include <cstdint>
 
 // One player's scorecard: five dice, the roll button, the status text and
@@ -67,6 +68,11 @@ private:
     // The shared steps of the six lower pattern categories.
     void ScorePattern(platform::Label *box, bool (*test)(const Hand &), std::int16_t points);
     bool TakesScore(const platform::Label *box) const;
+    // The thirteen score boxes, in scorecard order.
+    std::array<platform::Label *, 13> ScoreBoxes() const;
+    // Tells a screen reader what the player sees: each die's face and hold,
+    // each score box's category and whether it is still open.
+    void Describe();
 
     std::int16_t RollNum = 0;
     Hand Dice{};

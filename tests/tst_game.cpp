@@ -7,6 +7,7 @@
 #include "platform/rnd.h"
 #include "rules/modQuintix.h"
 
+#include <QAccessible>
 #include <QMdiArea>
 #include <QMenu>
 #include <QMenuBar>
@@ -105,6 +106,7 @@ private slots:
     void scoring_reportsThePointsAndClearsPreviews();
     void scoring_refusesASecondCategoryInOneTurn();
 
+    void accessibility_describesDiceAndBoxes();
     void wholeGame_onePlayerTotalsAndEnd();
     void wholeGame_threePlayersEndInTheSummary();
 
@@ -622,6 +624,31 @@ void TestGame::scoring_refusesASecondCategoryInOneTurn()
     QCOMPARE(card->lblChance->ForeColor(), vbRed);
     QCOMPARE(card->lblNums(6)->ForeColor(), vbRed);
     QCOMPARE(card->lblChance->Caption(), QString());
+}
+
+void TestGame::accessibility_describesDiceAndBoxes()
+{
+    const auto text = [](QWidget *widget, QAccessible::Text kind) {
+        return QAccessible::queryAccessibleInterface(widget)->text(kind);
+    };
+    Table &t = table();
+    t.newGame(u"1"_s);
+    frmQuintix *card = Players(1);
+    QCOMPARE(text(card->picDice(0), QAccessible::Description), u"Die 1, not rolled"_s);
+    QCOMPARE(text(card->lblNums(5), QAccessible::Description), u"Fives, open"_s);
+    QCOMPARE(text(card->cmdRoll, QAccessible::Name), u"Roll 1"_s);
+
+    gamekit::roll(card, {5, 2, 5, 1, 6});
+    testkit::click(card->picDice(2));
+    QCOMPARE(text(card->picDice(2), QAccessible::Name), u"5"_s);
+    QCOMPARE(text(card->picDice(2), QAccessible::Description), u"Die 3 shows 5, held"_s);
+    QCOMPARE(text(card->picDice(1), QAccessible::Description), u"Die 2 shows 2"_s);
+    QCOMPARE(text(card->lblNums(5), QAccessible::Name), u"10"_s); // what the box shows
+
+    testkit::click(card->lblNums(5));
+    QCOMPARE(text(card->lblNums(5), QAccessible::Description), u"Fives, used"_s);
+    gamekit::passTurn(t.frame.get(), card);
+    QCOMPARE(text(card->picDice(2), QAccessible::Description), u"Die 3, not rolled"_s);
 }
 
 void TestGame::wholeGame_onePlayerTotalsAndEnd()
