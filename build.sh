@@ -9,6 +9,8 @@ set -euo pipefail
 cd "$(dirname "$0")"
 
 BUILD_PACKAGES=(cmake g++ make qt6-base-dev fonts-dejavu-core fonts-dejavu-extra)
+# The install check validates the desktop entry and the AppStream metadata.
+TEST_PACKAGES=(desktop-file-utils appstream)
 
 install_missing() {
     local missing=()
@@ -48,7 +50,7 @@ play)
     exec ../app/pipstack
     ;;
 test)
-    install_missing "${BUILD_PACKAGES[@]}"
+    install_missing "${BUILD_PACKAGES[@]}" "${TEST_PACKAGES[@]}"
     rm -rf build-test
     build build-test
     run_tests build-test

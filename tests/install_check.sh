@@ -1,0 +1,33 @@
+#!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Pipstack developers
+# SPDX-License-Identifier: MIT
+# Installs into a scratch prefix and checks what a desktop expects to find,
+# then starts the installed game once through its launcher.
+set -euo pipefail
+build=$1
+root=$(mktemp -d)
+trap 'rm -rf "$root"' EXIT
+cmake --install "$build" --prefix "$root/usr" >/dev/null
+
+for file in bin/pipstack libexec/pipstack/pipstack share/pipstack/Die1.bmp share/pipstack/Die6@2x.bmp \
+            share/applications/io.github.pipstack.Pipstack.desktop \
+            share/metainfo/io.github.pipstack.Pipstack.metainfo.xml \
+            share/icons/hicolor/32x32/apps/io.github.pipstack.Pipstack.png \
+            share/icons/hicolor/256x256/apps/io.github.pipstack.Pipstack.png; do
+    [ -e "$root/usr/$file" ] || { echo "missing after install: $file"; exit 1; }
+done
+if command -v desktop-file-validate >/dev/null; then
+    desktop-file-validate "$root/usr/share/applications/io.github.pipstack.Pipstack.desktop"
+fi
+if command -v appstreamcli >/dev/null; then
+    appstreamcli validate --no-net --explain "$root/usr/share/metainfo/io.github.pipstack.Pipstack.metainfo.xml" >/dev/null
+fi
+
+# The launcher makes the player's folder, fills in the pictures and runs the
+# game there; the game runs until stopped.
+export HOME="$root/home" XDG_DATA_HOME="$root/home/data" QT_QPA_PLATFORM=offscreen
+status=0
+timeout 2 "$root/usr/bin/pipstack" || status=$?
+[ "$status" -eq 124 ] || { echo "the installed game ended early with status $status"; exit 1; }
+[ -e "$XDG_DATA_HOME/pipstack/Die3.bmp" ] || { echo "the launcher did not set up the player's folder"; exit 1; }
+echo "install check passed"
