@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: MIT
 #include "platform/controls.h"
 
+#include <QAccessibleWidget>
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QImage>
@@ -126,9 +127,23 @@ void CommandButton::paintEvent(QPaintEvent *)
 
 // -- PictureBox -------------------------------------------------------------
 
+namespace {
+
+// To a screen reader a picture box is a picture, not an empty panel.
+QAccessibleInterface *pictureBoxAccessible(const QString &className, QObject *object)
+{
+    if (className == QLatin1StringView("platform::PictureBox") && object->isWidgetType())
+        return new QAccessibleWidget(static_cast<QWidget *>(object), QAccessible::Graphic);
+    return nullptr;
+}
+
+} // namespace
+
 PictureBox::PictureBox(QWidget *parent, const QRect &geometry)
     : QWidget(parent)
 {
+    static const bool registered = (QAccessible::installFactory(pictureBoxAccessible), true);
+    Q_UNUSED(registered);
     setGeometry(geometry);
 }
 
