@@ -5,7 +5,7 @@
 // turns, and for each run measures:
 //  - the time from just before exec until the X server maps the program's
 //    first top-level window (MapNotify on the root window, the window's
-//    _NET_WM_PID telling whose it is);
+//    _NET_WM_PID telling whose it is), and that window's size;
 //  - once the program has sat idle for a while after that: its resident
 //    memory (VmRSS and its parts) and the CPU time all its threads used.
 // Then it ends the program with SIGTERM. Every program is measured the same
@@ -34,6 +34,7 @@
 #include <memory>
 #include <sstream>
 #include <string>
+#include <utility>
 #include <vector>
 
 extern char **environ;
@@ -90,6 +91,7 @@ struct Program {
 
 struct Sample {
     double mappedMs;
+    double width, height;
     double rssKb, anonKb, fileKb, shmemKb;
     double cpuMs;
     double threads;
@@ -130,21 +132,27 @@ public:
             std::free(event);
     }
 
-    // Milliseconds from `start` until a top-level window of `pid` is mapped.
-    double waitForWindow(pid_t pid, double start)
+    struct Mapped {
+        double ms; // from `start`
+        xcb_window_t window;
+    };
+
+    // Waits until a top-level window of `pid` is mapped.
+    Mapped waitForWindow(pid_t pid, double start)
     {
         const int fd = xcb_get_file_descriptor(c_);
         for (;;) {
             while (xcb_generic_event_t *event = xcb_poll_for_event(c_)) {
                 const double at = nowMs();
-                bool ours = false;
+                xcb_window_t ours = XCB_NONE;
                 if ((event->response_type & 0x7f) == XCB_MAP_NOTIFY) {
                     const auto *map = reinterpret_cast<xcb_map_notify_event_t *>(event);
-                    ours = !map->override_redirect && windowPid(map->window) == uint32_t(pid);
+                    if (!map->override_redirect && windowPid(map->window) == uint32_t(pid))
+                        ours = map->window;
                 }
                 std::free(event);
-                if (ours)
-                    return at - start;
+                if (ours != XCB_NONE)
+                    return {at - start, ours};
             }
             if (xcb_connection_has_error(c_))
                 fail("lost the X display");
@@ -159,6 +167,13 @@ public:
             pollfd wanted{fd, POLLIN, 0};
             poll(&wanted, 1, 5);
         }
+    }
+
+    std::pair<int, int> size(xcb_window_t window)
+    {
+        std::unique_ptr<xcb_get_geometry_reply_t, decltype(&std::free)> reply(
+            xcb_get_geometry_reply(c_, xcb_get_geometry(c_, window), nullptr), &std::free);
+        return reply ? std::pair<int, int>(reply->width, reply->height) : std::pair<int, int>(0, 0);
     }
 
 private:
@@ -202,7 +217,11 @@ Sample run(Display &display, const Program &program, int settleMs)
         fail("cannot start " + path + ": " + std::strerror(error));
 
     Sample sample{};
-    sample.mappedMs = display.waitForWindow(pid, start);
+    const Display::Mapped mapped = display.waitForWindow(pid, start);
+    sample.mappedMs = mapped.ms;
+    const auto [width, height] = display.size(mapped.window);
+    sample.width = width;
+    sample.height = height;
     sleepMs(settleMs);
     sample.rssKb = double(statusKb(pid, "VmRSS"));
     sample.anonKb = double(statusKb(pid, "RssAnon"));
@@ -275,6 +294,8 @@ int main(int argc, char *argv[])
         figure("rss_shmem_kb", &Sample::shmemKb);
         figure("cpu_ms", &Sample::cpuMs);
         figure("threads", &Sample::threads);
+        figure("width", &Sample::width);
+        figure("height", &Sample::height);
         std::ostringstream all;
         for (const Sample &sample : samples[i])
             all << ' ' << sample.mappedMs;
