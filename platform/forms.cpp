@@ -122,9 +122,16 @@ bool Form::Visible()
 void Form::setVisible(bool visible)
 {
     Load();
-    window_->setVisible(visible);
-    if (!visible)
+    if (!visible) {
+        // Hiding the window that holds the focus makes Qt search the whole
+        // focus chain, every loaded window's controls included, for a new
+        // home for it; the frame's own area is one at hand.
+        if (window_->isAncestorOf(QApplication::focusWidget()))
+            area_->setFocus();
+        window_->hide();
         return;
+    }
+    window_->show();
     // The frame's own placement puts a new window beside the others, which
     // may be past the frame's edge; pull it back in as far as it fits.
     QRect frame = window_->geometry();
