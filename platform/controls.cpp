@@ -59,16 +59,25 @@ void Label::setSingleBorder(bool on)
     update();
 }
 
+void ClickDetector::press(const QMouseEvent *event) { pressed_ = event->button() == Qt::LeftButton; }
+
+bool ClickDetector::release(const QWidget *widget, const QMouseEvent *event)
+{
+    const bool click =
+        pressed_ && event->button() == Qt::LeftButton && widget->rect().contains(event->position().toPoint());
+    pressed_ = false;
+    return click;
+}
+
 void Label::mousePressEvent(QMouseEvent *event)
 {
-    pressed_ = event->button() == Qt::LeftButton;
+    click_.press(event);
     QLabel::mousePressEvent(event);
 }
 
 void Label::mouseReleaseEvent(QMouseEvent *event)
 {
-    const bool click = pressed_ && event->button() == Qt::LeftButton && rect().contains(event->position().toPoint());
-    pressed_ = false;
+    const bool click = click_.release(this, event);
     QLabel::mouseReleaseEvent(event);
     if (click)
         emit Click();
@@ -153,16 +162,11 @@ void PictureBox::setPicture(const QPixmap &picture)
     update();
 }
 
-void PictureBox::mousePressEvent(QMouseEvent *event)
-{
-    pressed_ = event->button() == Qt::LeftButton;
-}
+void PictureBox::mousePressEvent(QMouseEvent *event) { click_.press(event); }
 
 void PictureBox::mouseReleaseEvent(QMouseEvent *event)
 {
-    const bool click = pressed_ && event->button() == Qt::LeftButton && rect().contains(event->position().toPoint());
-    pressed_ = false;
-    if (click)
+    if (click_.release(this, event))
         emit Click();
 }
 

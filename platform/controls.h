@@ -24,6 +24,18 @@ constexpr std::uint32_t vbRed = 0x0000FF;
 std::uint32_t ToColorValue(const QColor &color);
 QColor FromColorValue(std::uint32_t value);
 
+// A press and a release of the left button, both on the widget: a click.
+class ClickDetector
+{
+public:
+    void press(const QMouseEvent *event);
+    // True when this release completes a click on the widget.
+    bool release(const QWidget *widget, const QMouseEvent *event);
+
+private:
+    bool pressed_ = false;
+};
+
 // A text label. Its text colour and caption are the state the game reads back,
 // so both are plain properties here. The optional single border is drawn in the
 // window's frame colour, whatever the text colour.
@@ -50,7 +62,7 @@ protected:
 
 private:
     bool border_ = false;
-    bool pressed_ = false;
+    ClickDetector click_;
 };
 
 // A push button whose caption may wrap onto several lines. Its access key
@@ -95,7 +107,7 @@ protected:
 
 private:
     QPixmap picture_;
-    bool pressed_ = false;
+    ClickDetector click_;
 };
 
 // Loads a picture by bare file name from the working directory. When the file

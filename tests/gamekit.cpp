@@ -51,6 +51,19 @@ int Table::visibleScorecards() const
     return count;
 }
 
+Table &TableOwner::table()
+{
+    if (!table_)
+        table_ = std::make_unique<Table>();
+    return *table_;
+}
+
+void TableOwner::dropTable()
+{
+    table_.reset();
+    QCOMPARE(QApplication::topLevelWidgets().size(), 0);
+}
+
 void roll(frmQuintix *card, const QList<int> &faces)
 {
     testkit::queueDice(faces);

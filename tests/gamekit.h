@@ -29,6 +29,18 @@ struct Table {
     int visibleScorecards() const;
 };
 
+// The table of one test function, set up on first use. dropTable() ends it
+// and checks that no window outlived it; call it from cleanup().
+class TableOwner
+{
+public:
+    Table &table();
+    void dropTable();
+
+private:
+    std::unique_ptr<Table> table_;
+};
+
 // Rolls once; the faces go to the dice that are not held, in order.
 void roll(frmQuintix *card, const QList<int> &faces);
 // Clicks "Next Turn" and waits for the frame to pass the turn on.

@@ -69,13 +69,13 @@ const PlannedTurn plan242[] = {
 
 } // namespace
 
-class TestGame : public QObject
+class TestGame : public QObject, private gamekit::TableOwner
 {
     Q_OBJECT
 
 private slots:
     void initTestCase() { platform::SetUpApplication(); }
-    void cleanup();
+    void cleanup() { dropTable(); }
 
     void startUp_showsTheFrameAndItsMenu();
     void warningSwitch_greysTheStateInForce();
@@ -109,22 +109,8 @@ private slots:
     void accessibility_describesDiceAndBoxes();
     void wholeGame_onePlayerTotalsAndEnd();
     void wholeGame_threePlayersEndInTheSummary();
-
-private:
-    std::unique_ptr<Table> table_;
-    Table &table()
-    {
-        if (!table_)
-            table_ = std::make_unique<Table>();
-        return *table_;
-    }
 };
 
-void TestGame::cleanup()
-{
-    table_.reset();
-    QCOMPARE(QApplication::topLevelWidgets().size(), 0);
-}
 
 void TestGame::startUp_showsTheFrameAndItsMenu()
 {

@@ -61,13 +61,13 @@ QList<QByteArray> fileLines(const Table &t)
 
 } // namespace
 
-class TestHighScores : public QObject
+class TestHighScores : public QObject, private gamekit::TableOwner
 {
     Q_OBJECT
 
 private slots:
     void initTestCase() { platform::SetUpApplication(); }
-    void cleanup();
+    void cleanup() { dropTable(); }
 
     void table_showsTheFileInFileOrder_data();
     void table_showsTheFileInFileOrder();
@@ -86,22 +86,8 @@ private slots:
     void summary_tiesKeepTheOldEntriesAhead();
     void summary_buttonsOpenTheTableAndClose();
     void summary_twoGamesInARowBothCount();
-
-private:
-    std::unique_ptr<Table> table_;
-    Table &table()
-    {
-        if (!table_)
-            table_ = std::make_unique<Table>();
-        return *table_;
-    }
 };
 
-void TestHighScores::cleanup()
-{
-    table_.reset();
-    QCOMPARE(QApplication::topLevelWidgets().size(), 0);
-}
 
 void TestHighScores::table_showsTheFileInFileOrder_data()
 {
