@@ -11,12 +11,57 @@
 #include <QLayout>
 #include <QMdiArea>
 #include <QMdiSubWindow>
+#include <QProxyStyle>
+#include <QStyleFactory>
+#include <QStyleOptionTitleBar>
 #include <QFont>
 #include <QFontInfo>
 
 namespace platform {
 
 namespace {
+
+// The title bar of a window the player may not close: its icon shows, but
+// there is no close button, and neither spot opens a menu or closes anything.
+class NoCloseTitleBar : public QProxyStyle
+{
+public:
+    using QProxyStyle::QProxyStyle;
+
+    void drawComplexControl(ComplexControl control, const QStyleOptionComplex *option, QPainter *painter,
+                            const QWidget *widget) const override
+    {
+        if (const auto *bar = qstyleoption_cast<const QStyleOptionTitleBar *>(option);
+            bar && control == CC_TitleBar) {
+            QStyleOptionTitleBar copy = *bar;
+            copy.subControls &= ~SC_TitleBarCloseButton;
+            copy.activeSubControls &= ~(SC_TitleBarCloseButton | SC_TitleBarSysMenu);
+            QProxyStyle::drawComplexControl(control, &copy, painter, widget);
+            return;
+        }
+        QProxyStyle::drawComplexControl(control, option, painter, widget);
+    }
+
+    SubControl hitTestComplexControl(ComplexControl control, const QStyleOptionComplex *option, const QPoint &pos,
+                                     const QWidget *widget) const override
+    {
+        const SubControl hit = QProxyStyle::hitTestComplexControl(control, option, pos, widget);
+        if (control == CC_TitleBar && (hit == SC_TitleBarCloseButton || hit == SC_TitleBarSysMenu))
+            return SC_TitleBarLabel;
+        return hit;
+    }
+};
+
+QStyle *noCloseTitleBar()
+{
+    static NoCloseTitleBar *style = [] {
+        // Based on the application's own style, not the desktop's default.
+        auto *proxy = new NoCloseTitleBar(QStyleFactory::create(QApplication::style()->name()));
+        proxy->setParent(qApp);
+        return proxy;
+    }();
+    return style;
+}
 
 // Lays the client area out at once, so its size is right before the next
 // event is handled.
@@ -46,10 +91,14 @@ void Form::Load()
         return;
     tag_.clear();
 
-    Qt::WindowFlags flags = Qt::SubWindow | Qt::CustomizeWindowHint | Qt::WindowTitleHint;
+    Qt::WindowFlags flags = Qt::SubWindow | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint;
     if (design_.closeBox)
-        flags |= Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint;
+        flags |= Qt::WindowCloseButtonHint;
     window_ = new QMdiSubWindow(nullptr, flags);
+    if (!design_.closeBox) {
+        window_->setStyle(noCloseTitleBar());
+        window_->setSystemMenu(nullptr);
+    }
     // Closing is unloading, which is ours to do; the window must not delete
     // itself behind the form's back.
     window_->setAttribute(Qt::WA_DeleteOnClose, false);

@@ -348,6 +348,8 @@ void TestGame::scorecard_cannotBeClosedByThePlayer()
     t.newGame(u"1"_s);
     frmQuintix *card = Players(1);
     QVERIFY(!card->window()->windowFlags().testFlag(Qt::WindowCloseButtonHint));
+    QVERIFY(!card->window()->systemMenu()); // the icon shows, but opens nothing
+    QVERIFY(!card->window()->windowIcon().isNull());
     card->window()->close();
     QVERIFY(card->IsLoaded() && card->Visible());
 
