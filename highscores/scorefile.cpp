@@ -50,15 +50,18 @@ QString Capped(QStringView name)
     return name.first(length).toString();
 }
 
-// The name as it must be stored so that it reads back as entered. Readers
-// take a leading double quote as the start of a quoted name and know no way
-// to escape one inside it, so double quotes become apostrophes; a name with a
-// comma or leading blanks is quoted, which readers already understand.
+// The name as it must be stored so that it reads back as entered. A name with
+// a comma or leading blanks is quoted, which readers already understand.
+// Readers take a leading double quote as the start of a quoted name and know
+// no way to escape one inside it: in a quoted name, or at the start of one,
+// double quotes become apostrophes. Anywhere else they read back as they are.
 QString StoredName(const QString &entered)
 {
     QString name = Capped(entered);
-    name.replace(u'\r', u' ').replace(u'\n', u' ').replace(u'"', u'\'');
+    name.replace(u'\r', u' ').replace(u'\n', u' ');
     const bool quoted = name.contains(u',') || name.startsWith(u' ') || name.startsWith(u'\t');
+    if (quoted || name.startsWith(u'"'))
+        name.replace(u'"', u'\'');
     return quoted ? u'"' + name + u'"' : name;
 }
 

@@ -188,8 +188,10 @@ QPixmap LoadPicture(const QString &fileName)
 
     // Read past QPixmap's cache: a picture replaced on disk shows at once.
     auto tryLoad = [](const QString &path, qreal ratio) {
+        // Asked for a file that is not there, QImage would try other names
+        // ("Die1.bmp.png", ...) and could show a stray file as a die.
         QImage image;
-        if (!image.load(path))
+        if (!QFileInfo::exists(path) || !image.load(path))
             return QPixmap();
         image.setDevicePixelRatio(ratio);
         return QPixmap::fromImage(image);

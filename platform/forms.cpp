@@ -234,7 +234,7 @@ void Form::setHeight(int twips)
 
 bool Form::eventFilter(QObject *watched, QEvent *event)
 {
-    if (watched == window_ && event->type() == QEvent::Close) {
+    if (event->type() == QEvent::Close && watched == window_) {
         event->ignore();
         if (design_.closeBox)
             Unload();

@@ -419,6 +419,9 @@ void TestPlatform::picturesComeFromTheWorkingDirectory()
     const QPixmap picture = LoadPicture(u"Face.bmp"_s);
     QCOMPARE(picture.size(), QSize(33, 33));
     QVERIFY(LoadPicture(u"Missing.bmp"_s).isNull());
+    // Only the name asked for counts, not one that merely starts with it.
+    QVERIFY(image.save(dir.path() + u"/Stray.bmp.png"_s));
+    QVERIFY(LoadPicture(u"Stray.bmp"_s).isNull());
 
     // A file that is not a picture loads as nothing, not as garbage.
     dir.write(u"Broken.bmp"_s, "BM not really");

@@ -267,7 +267,7 @@ void tst_ScoreFile::writeAwkwardName_readsBack_data()
 
     QTest::newRow("comma") << u"Smith, Ann"_s << u"Smith, Ann"_s;
     QTest::newRow("leading quote") << u"\"Ace"_s << u"'Ace"_s;
-    QTest::newRow("inner quotes") << u"Al \"Ace\" B"_s << u"Al 'Ace' B"_s;
+    QTest::newRow("inner quotes") << u"Al \"Ace\" B"_s << u"Al \"Ace\" B"_s;
     QTest::newRow("leading and trailing blanks") << u"  Ann  "_s << u"  Ann  "_s;
     QTest::newRow("leading tab") << u"\tAnn"_s << u"\tAnn"_s;
     QTest::newRow("blanks only") << u"   "_s << u"   "_s;
