@@ -4,7 +4,8 @@
 #
 # One entry point for a fresh Debian 12 machine:
 #   bash build.sh play   installs what is missing, builds, starts the game
-#   bash build.sh test   installs what is missing, builds from nothing, runs every test headless
+#   bash build.sh test   installs what is missing, builds from nothing, runs every test headless,
+#                        then again under the sanitizers, then the fuzz targets
 set -euo pipefail
 cd "$(dirname "$0")"
 
@@ -36,10 +37,12 @@ build() { # build-dir, extra cmake arguments...
     cmake --build "$dir" --parallel "$(nproc)"
 }
 
-run_tests() { # build-dir
+run_tests() { # build-dir, extra ctest arguments...
+    local dir=$1
+    shift
     XDG_RUNTIME_DIR=$(mktemp -d)
     export XDG_RUNTIME_DIR QT_QPA_PLATFORM=offscreen
-    ctest --test-dir "$1" --output-on-failure --no-tests=error
+    ctest --test-dir "$dir" --output-on-failure --no-tests=error "$@"
 }
 
 case "${1:-}" in
@@ -53,7 +56,11 @@ test)
     install_missing "${BUILD_PACKAGES[@]}" "${TEST_PACKAGES[@]}"
     rm -rf build-test
     build build-test
-    run_tests build-test
+    # The everyday suite; the soak test runs below, under the sanitizers.
+    run_tests build-test --label-exclude soak
+    # A second build with AddressSanitizer and UndefinedBehaviorSanitizer runs
+    # everything again, then the fuzz targets run for a bounded time.
+    bash scripts/harden.sh
     ;;
 *)
     echo "usage: bash build.sh play|test" >&2
