@@ -117,6 +117,9 @@ void TestGame::startUp_showsTheFrameAndItsMenu()
     mdiMain *frame = table().frame.get();
     QCOMPARE(frame->windowTitle(), u"Pipstack"_s);
     QVERIFY(!frame->windowIcon().isNull());
+    QCOMPARE(frame->windowIcon().actualSize(QSize(32, 32)), QSize(32, 32));
+    QCOMPARE(QApplication::applicationName(), u"Pipstack"_s);
+    QCOMPARE(QApplication::applicationVersion(), u"1.00"_s);
     QCOMPARE(PlayerCount, 0);
     QVERIFY(frame->area()->subWindowList().isEmpty());
     QVERIFY(!frame->tNewPlay.Enabled());
