@@ -13,22 +13,7 @@ BUILD_PACKAGES=(cmake g++ make qt6-base-dev fonts-dejavu-core fonts-dejavu-extra
 # The install check validates the desktop entry and the AppStream metadata.
 TEST_PACKAGES=(desktop-file-utils appstream)
 
-install_missing() {
-    local missing=()
-    for package in "$@"; do
-        dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'install ok installed' || missing+=("$package")
-    done
-    [ ${#missing[@]} -eq 0 ] && return 0
-    if [ "$(id -u)" -eq 0 ]; then
-        echo "Installing ${missing[*]}"
-        apt-get update -qq
-        DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
-    else
-        echo "Pipstack needs these Debian packages first:" >&2
-        echo "  sudo apt-get install -y --no-install-recommends ${missing[*]}" >&2
-        exit 1
-    fi
-}
+source scripts/packages.sh
 
 build() { # build-dir, extra cmake arguments...
     local dir=$1

@@ -18,21 +18,8 @@ BUILD_TYPE=RelWithDebInfo
 SETTLE_MS=300
 PACKAGES=(cmake g++ make pkg-config qt6-base-dev libxcb1-dev fonts-dejavu-core fonts-dejavu-extra xvfb xauth)
 
-missing=()
-for package in "${PACKAGES[@]}"; do
-    dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'install ok installed' || missing+=("$package")
-done
-if [ ${#missing[@]} -gt 0 ]; then
-    if [ "$(id -u)" -eq 0 ]; then
-        echo "Installing ${missing[*]}"
-        apt-get update -qq
-        DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
-    else
-        echo "The benchmarks need these Debian packages first:" >&2
-        echo "  sudo apt-get install -y --no-install-recommends ${missing[*]}" >&2
-        exit 1
-    fi
-fi
+source scripts/packages.sh
+install_missing "${PACKAGES[@]}"
 
 SCRATCH=$(mktemp -d)
 trap 'rm -rf "$SCRATCH"' EXIT

@@ -18,22 +18,7 @@ root=$PWD
 # run-times, and llvm-symbolizer for readable stack traces.
 HARDEN_PACKAGES=(clang libclang-rt-14-dev llvm-14)
 
-install_missing() {
-    local missing=()
-    for package in "$@"; do
-        dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'install ok installed' || missing+=("$package")
-    done
-    [ ${#missing[@]} -eq 0 ] && return 0
-    if [ "$(id -u)" -eq 0 ]; then
-        echo "Installing ${missing[*]}"
-        apt-get update -qq
-        DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
-    else
-        echo "The hardening checks need these Debian packages first:" >&2
-        echo "  sudo apt-get install -y --no-install-recommends ${missing[*]}" >&2
-        exit 1
-    fi
-}
+source scripts/packages.sh
 
 install_missing "${HARDEN_PACKAGES[@]}"
 jobs=$(nproc)
