@@ -5,17 +5,17 @@
 #include "platform/controls.h"
 
 #include <QApplication>
-
-#include <algorithm>
 #include <QCloseEvent>
+#include <QFont>
+#include <QFontInfo>
 #include <QLayout>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QProxyStyle>
 #include <QStyleFactory>
 #include <QStyleOptionTitleBar>
-#include <QFont>
-#include <QFontInfo>
+
+#include <algorithm>
 
 namespace platform {
 
@@ -242,10 +242,6 @@ bool Form::eventFilter(QObject *watched, QEvent *event)
     }
     return QObject::eventFilter(watched, event);
 }
-
-} // namespace platform
-
-namespace platform {
 
 namespace {
 
