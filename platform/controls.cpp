@@ -8,6 +8,7 @@
 #include <QImage>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QRegularExpression>
 #include <QShortcut>
 #include <QStyleOptionButton>
 #include <QStylePainter>
@@ -41,6 +42,28 @@ Label::Label(QWidget *parent, const QRect &geometry)
     setGeometry(geometry);
     setAlignment(Qt::AlignLeft | Qt::AlignTop);
     setTextFormat(Qt::PlainText);
+}
+
+void Label::setCaption(const QString &caption)
+{
+    caption_ = caption;
+    showCaption();
+}
+
+void Label::setWordWrap(bool on)
+{
+    QLabel::setWordWrap(on);
+    showCaption();
+}
+
+void Label::showCaption()
+{
+    if (!wordWrap()) {
+        setText(caption_);
+        return;
+    }
+    static const QRegularExpression phraseBreak(u" {2,}"_s);
+    setText(QString(caption_).replace(phraseBreak, u"\n"_s));
 }
 
 std::uint32_t Label::ForeColor() const { return ToColorValue(palette().color(QPalette::WindowText)); }
@@ -169,6 +192,8 @@ void PictureBox::mouseReleaseEvent(QMouseEvent *event)
     if (click_.release(this, event))
         emit Click();
 }
+
+void PictureBox::mouseDoubleClickEvent(QMouseEvent *event) { event->accept(); }
 
 void PictureBox::paintEvent(QPaintEvent *)
 {

@@ -46,8 +46,12 @@ class Label : public QLabel
 public:
     explicit Label(QWidget *parent, const QRect &geometry = {});
 
-    QString Caption() const { return text(); }
-    void setCaption(const QString &caption) { setText(caption); }
+    QString Caption() const { return caption_; }
+    void setCaption(const QString &caption);
+    // A wrapping label puts each phrase of its caption on a line of its own;
+    // phrases are separated by runs of two or more blanks. The game's status
+    // texts rely on that, and font widths must not decide it.
+    void setWordWrap(bool on);
     std::uint32_t ForeColor() const;
     void setForeColor(std::uint32_t value);
     void setSingleBorder(bool on);
@@ -61,6 +65,9 @@ protected:
     void paintEvent(QPaintEvent *event) override;
 
 private:
+    void showCaption();
+
+    QString caption_;
     bool border_ = false;
     ClickDetector click_;
 };
@@ -86,7 +93,8 @@ private:
     QShortcut *accessKey_;
 };
 
-// Shows a picture, centred, or nothing.
+// Shows a picture, centred, or nothing. A double-click is one click: the
+// second press of it is not a click of its own.
 class PictureBox : public QWidget
 {
     Q_OBJECT
@@ -103,6 +111,7 @@ signals:
 protected:
     void mousePressEvent(QMouseEvent *event) override;
     void mouseReleaseEvent(QMouseEvent *event) override;
+    void mouseDoubleClickEvent(QMouseEvent *event) override;
     void paintEvent(QPaintEvent *event) override;
 
 private:

@@ -13,6 +13,7 @@
 #include <QMenuBar>
 #include <QMouseEvent>
 #include <QTest>
+#include <QTextLayout>
 
 using namespace Qt::StringLiterals;
 using gamekit::Table;
@@ -52,6 +53,39 @@ void postClick(QWidget *widget)
                                                         Qt::LeftButton, Qt::NoModifier));
     QCoreApplication::postEvent(widget, new QMouseEvent(QEvent::MouseButtonRelease, at, global, Qt::LeftButton,
                                                         Qt::NoButton, Qt::NoModifier));
+}
+
+// A real double-click as a widget receives it: the second press comes as a
+// double-click event.
+void doubleClick(QWidget *widget)
+{
+    QTest::mousePress(widget, Qt::LeftButton);
+    QTest::mouseRelease(widget, Qt::LeftButton);
+    QTest::mouseDClick(widget, Qt::LeftButton);
+    QTest::mouseRelease(widget, Qt::LeftButton);
+}
+
+// The lines a wrapping label draws its caption in, with its own font and
+// width; fails the test if they do not fit its height.
+QStringList drawnLines(const QLabel *label)
+{
+    const QString text = label->text().replace(u'\n', QChar::LineSeparator);
+    QTextLayout layout(text, label->font());
+    QTextOption option;
+    option.setWrapMode(QTextOption::WordWrap);
+    layout.setTextOption(option);
+    QStringList lines;
+    qreal height = 0;
+    layout.beginLayout();
+    for (QTextLine line = layout.createLine(); line.isValid(); line = layout.createLine()) {
+        line.setLineWidth(label->contentsRect().width());
+        height += line.height();
+        lines << text.mid(line.textStart(), line.textLength()).trimmed();
+    }
+    layout.endLayout();
+    if (height > label->contentsRect().height())
+        lines << u"(taller than the label)"_s;
+    return lines;
 }
 
 // The player's whole card in thirteen turns: upper 3+6+9+12+15+18 = 63
@@ -372,9 +406,11 @@ void TestGame::rolling_countsThreeRollsAndHonoursHolds()
     testkit::click(card->picDice(0)); // nothing to hold before the first roll
     QVERIFY(!gamekit::heldDie(card, 0));
 
+    QCOMPARE(drawnLines(card->lblMemo), QStringList({u"Turn 1."_s, u"Click for"_s, u"roll #1."_s}));
     gamekit::roll(card, {2, 3, 2, 5, 6});
     QCOMPARE(card->cmdRoll->Caption(), u"&Roll 2"_s);
     QCOMPARE(card->lblMemo->Caption(), u"Turn 1."_s + blanks(27) + u"Ready for"_s + blanks(4) + u"roll #2."_s);
+    QCOMPARE(drawnLines(card->lblMemo), QStringList({u"Turn 1."_s, u"Ready for"_s, u"roll #2."_s}));
     const QImage two = platform::LoadPicture(u"Die2.bmp"_s).toImage();
     QCOMPARE(card->picDice(0)->Picture().toImage(), two);
     QCOMPARE(card->picDice(2)->Picture().toImage(), two);
@@ -385,6 +421,10 @@ void TestGame::rolling_countsThreeRollsAndHonoursHolds()
     testkit::click(card->picDice(4)); // released again
     QVERIFY(gamekit::heldDie(card, 0) && gamekit::heldDie(card, 2));
     QVERIFY(!gamekit::heldDie(card, 1) && !gamekit::heldDie(card, 4));
+    doubleClick(card->picDice(4)); // one click: held, not held and let go
+    QVERIFY(gamekit::heldDie(card, 4));
+    doubleClick(card->picDice(4));
+    QVERIFY(!gamekit::heldDie(card, 4));
 
     gamekit::roll(card, {2, 2, 2}); // dice 1, 3 and 4
     QCOMPARE(card->lblQuintix->Caption(), u"50"_s);
@@ -395,6 +435,10 @@ void TestGame::rolling_countsThreeRollsAndHonoursHolds()
     QCOMPARE(card->lblFullHouse->Caption(), u"25"_s);
     QCOMPARE(card->cmdRoll->Caption(), u"&Roll 3"_s);
     QCOMPARE(card->lblMemo->Caption(), u"Turn 1."_s + blanks(32) + u"No more rolls. Please score your rolls."_s);
+    // The second phrase is wider than the label: it wraps within itself.
+    const QStringList noMore = drawnLines(card->lblMemo);
+    QCOMPARE(noMore.first(), u"Turn 1."_s);
+    QCOMPARE(noMore.mid(1).join(u' '), u"No more rolls. Please score your rolls."_s);
 
     // A fourth roll does nothing, and takes no dice.
     gamekit::roll(card, {1, 1, 1});
@@ -592,6 +636,8 @@ void TestGame::scoring_reportsThePointsAndClearsPreviews()
     testkit::click(card->lblFullHouse);
     QCOMPARE(card->lblMemo->Caption(), u"Turn 5."_s + blanks(27) + u"You earned"_s + blanks(4) + u"25 Points."_s +
                                            blanks(24) + u"Click"_s + blanks(7) + u"Next Turn."_s);
+    QCOMPARE(drawnLines(card->lblMemo),
+             QStringList({u"Turn 5."_s, u"You earned"_s, u"25 Points."_s, u"Click"_s, u"Next Turn."_s}));
     QCOMPARE(card->TurnNum, 6);
     QCOMPARE(card->cmdRoll->Caption(), NextTurn);
     QCOMPARE(card->lblFullHouse->Caption(), u"25"_s);
