@@ -249,6 +249,8 @@ void tst_ScoreFile::writeRecord_data()
     QTest::newRow("comma quoted") << 1 << u"Smith, Ann"_s << QByteArray(" 1 \"Smith, Ann\"\r\n");
     QTest::newRow("leading blank quoted") << 1 << u" Ann "_s << QByteArray(" 1 \" Ann \"\r\n");
     QTest::newRow("leading quote unquoted") << 1 << u"\"Ace"_s << QByteArray(" 1 'Ace\r\n");
+    QTest::newRow("quote in a quoted name") << 1 << u"Smith, \"Bob\""_s << QByteArray(" 1 \"Smith, 'Bob'\"\r\n");
+    QTest::newRow("inner quotes as typed") << 1 << u"Al \"Ace\" B"_s << QByteArray(" 1 Al \"Ace\" B\r\n");
 }
 
 void tst_ScoreFile::writeRecord()
