@@ -63,6 +63,22 @@ QStyle *noCloseTitleBar()
     return style;
 }
 
+// Makes the top-most window the player can see the active one, unless a
+// visible window is active already.
+void activateTopmostVisible(QMdiArea *area)
+{
+    QMdiSubWindow *active = area->activeSubWindow();
+    if (active && !active->isHidden())
+        return;
+    const auto windows = area->subWindowList(QMdiArea::StackingOrder);
+    for (auto it = windows.rbegin(); it != windows.rend(); ++it) {
+        if (!(*it)->isHidden()) {
+            area->setActiveSubWindow(*it);
+            return;
+        }
+    }
+}
+
 // Lays the client area out at once, so its size is right before the next
 // event is handled.
 void settle(QMdiSubWindow *window)
@@ -178,6 +194,8 @@ void Form::setVisible(bool visible)
         if (window_->isAncestorOf(QApplication::focusWidget()))
             area_->setFocus();
         window_->hide();
+        // The window left showing is the one the player deals with now.
+        activateTopmostVisible(area_);
         return;
     }
     window_->show();
@@ -258,18 +276,8 @@ public:
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override
     {
-        if (event->type() == QEvent::WindowActivate && watched == area_->window()) {
-            QMdiSubWindow *active = area_->activeSubWindow();
-            if (!active || active->isHidden()) {
-                const auto windows = area_->subWindowList(QMdiArea::StackingOrder);
-                for (auto it = windows.rbegin(); it != windows.rend(); ++it) {
-                    if (!(*it)->isHidden()) {
-                        area_->setActiveSubWindow(*it);
-                        break;
-                    }
-                }
-            }
-        }
+        if (event->type() == QEvent::WindowActivate && watched == area_->window())
+            activateTopmostVisible(area_);
         return QObject::eventFilter(watched, event);
     }
 
