@@ -115,18 +115,20 @@ bool isClickKey(const QWidget *widget, const QKeyEvent *event)
 
 bool canBeClicked(const QWidget *widget) { return widget->isVisible() && widget->isEnabled(); }
 
-// Where the focus is: a dashed square just inside the control. Neither the
-// hold marker (a solid rounded frame in the highlight colour around the die)
-// nor a score box's own border or text colour looks like it.
+// Where the focus is: a bold dashed square just inside the control, in the
+// window's text colour whatever the control's own. Neither the hold marker (a
+// solid rounded frame in the highlight colour around the die) nor a score
+// box's thin border or red or black score looks like it.
 void paintFocusFrame(QWidget *widget)
 {
     if (!widget->hasFocus())
         return;
     QPainter painter(widget);
-    QPen pen(widget->palette().color(QPalette::WindowText), 1, Qt::DashLine);
-    pen.setDashPattern({2, 2});
+    QPen pen(QPalette().color(QPalette::Active, QPalette::WindowText), 2);
+    pen.setCapStyle(Qt::FlatCap); // square caps would close the gaps
+    pen.setDashPattern({1.5, 1.5});
     painter.setPen(pen);
-    painter.drawRect(widget->rect().adjusted(2, 2, -3, -3));
+    painter.drawRect(QRectF(widget->rect()).adjusted(2, 2, -2, -2));
 }
 
 } // namespace
