@@ -30,6 +30,20 @@ QString readyToRollText(std::int16_t turn)
     return u"Turn "_s + Str(turn) + u"."_s + blanks(27) + u"Click for"_s + blanks(7) + u"roll #1."_s;
 }
 
+// Qt tells a screen reader of a new accessible name or description whenever
+// one is set, changed or not; only a change is news to the player.
+void setDescription(QWidget *control, const QString &text)
+{
+    if (control->accessibleDescription() != text)
+        control->setAccessibleDescription(text);
+}
+
+void setName(QWidget *control, const QString &text)
+{
+    if (control->accessibleName() != text)
+        control->setAccessibleName(text);
+}
+
 const QString NextTurnCaption = u"Next &Turn"_s;
 const QString FirstRollCaption = u"&Roll 1"_s;
 
@@ -427,20 +441,19 @@ void frmQuintix::Describe()
     const auto boxes = ScoreBoxes();
     for (std::size_t i = 0; i < boxes.size(); ++i) {
         const bool open = boxes[i]->ForeColor() != vbBlack;
-        boxes[i]->setAccessibleDescription(categories[i] + (open ? u", open"_s : u", used"_s));
+        setDescription(boxes[i], categories[i] + (open ? u", open"_s : u", used"_s));
     }
     for (int i = 0; i <= 4; ++i) {
+        const bool rolled = !picDice(i)->Picture().isNull();
+        const QString face = rolled ? Str(Dice.at(std::size_t(i))) : QString();
         QString text = u"Die "_s + Str(i + 1);
-        if (picDice(i)->Picture().isNull()) {
+        if (!rolled)
             text += u", not rolled"_s;
-            picDice(i)->setAccessibleName({});
-        } else {
-            const QString face = Str(Dice.at(std::size_t(i)));
+        else
             text += u" shows "_s + face + (shpHold(i)->isHidden() ? QString() : u", held"_s);
-            picDice(i)->setAccessibleName(face);
-        }
-        picDice(i)->setAccessibleDescription(text);
+        setDescription(picDice(i), text);
+        setName(picDice(i), face);
     }
     // The status text beside the button says what the button does next.
-    cmdRoll->setAccessibleDescription(lblMemo->Caption().simplified());
+    setDescription(cmdRoll, lblMemo->Caption().simplified());
 }
