@@ -4,6 +4,7 @@
 
 #include "platform/controls.h"
 
+#include <QAccessibleWidget>
 #include <QApplication>
 #include <QCloseEvent>
 #include <QFont>
@@ -79,6 +80,39 @@ void activateTopmostVisible(QMdiArea *area)
     }
 }
 
+// A child window as a screen reader sees it: a window named by its caption,
+// active while it is the frame's active child, so that its becoming active
+// can be announced.
+class SubWindowAccessible : public QAccessibleWidget
+{
+public:
+    explicit SubWindowAccessible(QWidget *window)
+        : QAccessibleWidget(window, QAccessible::Window)
+    {
+    }
+
+    QString text(QAccessible::Text kind) const override
+    {
+        if (kind == QAccessible::Name && widget()->accessibleName().isEmpty())
+            return widget()->windowTitle();
+        return QAccessibleWidget::text(kind);
+    }
+
+    QAccessible::State state() const override
+    {
+        QAccessible::State state = QAccessibleWidget::state();
+        state.active = widget()->windowState().testFlag(Qt::WindowActive);
+        return state;
+    }
+};
+
+QAccessibleInterface *subWindowAccessible(const QString &className, QObject *object)
+{
+    if (className == QLatin1StringView("QMdiSubWindow") && object->isWidgetType())
+        return new SubWindowAccessible(static_cast<QWidget *>(object));
+    return nullptr;
+}
+
 // Lays the client area out at once, so its size is right before the next
 // event is handled.
 void settle(QMdiSubWindow *window)
@@ -110,6 +144,8 @@ void Form::Load()
     Qt::WindowFlags flags = Qt::SubWindow | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint;
     if (design_.closeBox)
         flags |= Qt::WindowCloseButtonHint;
+    static const bool accessible = (QAccessible::installFactory(subWindowAccessible), true);
+    Q_UNUSED(accessible);
     window_ = new QMdiSubWindow(nullptr, flags);
     if (!design_.closeBox) {
         window_->setStyle(noCloseTitleBar());

@@ -175,11 +175,11 @@ void frmQuintix::Form_Load()
 
 void frmQuintix::ComeIntoPlay()
 {
-    cmdRoll->setFocus(Qt::ActiveWindowFocusReason);
     QAccessible::State active;
     active.active = true;
     QAccessibleStateChangeEvent event(window(), active);
     QAccessible::updateAccessibility(&event);
+    cmdRoll->setFocus(Qt::ActiveWindowFocusReason);
 }
 
 bool frmQuintix::eventFilter(QObject *watched, QEvent *event)
