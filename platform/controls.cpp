@@ -6,6 +6,7 @@
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QImage>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QRegularExpression>
@@ -34,11 +35,111 @@ QColor FromColorValue(std::uint32_t value)
     return QColor(int(value & 0xFF), int(value >> 8 & 0xFF), int(value >> 16 & 0xFF));
 }
 
+// -- operable without a mouse ----------------------------------------------------
+
+namespace {
+
+// Labels and picture boxes as assistive technology sees them: named by what
+// they show, and, when the player can click them, with a press action that is
+// a click.
+class ControlAccessible : public QAccessibleWidget
+{
+public:
+    using QAccessibleWidget::QAccessibleWidget;
+
+    QString text(QAccessible::Text kind) const override
+    {
+        QString text = QAccessibleWidget::text(kind);
+        if (kind == QAccessible::Name && text.isEmpty()) {
+            if (const auto *label = qobject_cast<const QLabel *>(object()))
+                text = label->text();
+        }
+        return text;
+    }
+
+    QStringList actionNames() const override
+    {
+        QStringList names = QAccessibleWidget::actionNames();
+        if (clickable())
+            names.prepend(pressAction());
+        return names;
+    }
+
+    void doAction(const QString &name) override
+    {
+        if (name != pressAction() || !clickable())
+            return QAccessibleWidget::doAction(name);
+        if (auto *label = qobject_cast<Label *>(object()))
+            label->click();
+        else if (auto *picture = qobject_cast<PictureBox *>(object()))
+            picture->click();
+    }
+
+    QStringList keyBindingsForAction(const QString &name) const override
+    {
+        if (name == pressAction() && clickable())
+            return {u"Space"_s};
+        return QAccessibleWidget::keyBindingsForAction(name);
+    }
+
+private:
+    bool clickable() const { return widget()->focusPolicy() != Qt::NoFocus; }
+};
+
+QAccessibleInterface *controlAccessible(const QString &className, QObject *object)
+{
+    if (!object->isWidgetType())
+        return nullptr;
+    auto *widget = static_cast<QWidget *>(object);
+    if (className == QLatin1StringView("platform::Label"))
+        return new ControlAccessible(widget, QAccessible::StaticText);
+    // To a screen reader a picture box is a picture, not an empty panel.
+    if (className == QLatin1StringView("platform::PictureBox"))
+        return new ControlAccessible(widget, QAccessible::Graphic);
+    return nullptr;
+}
+
+void installControlAccessible()
+{
+    static const bool installed = (QAccessible::installFactory(controlAccessible), true);
+    Q_UNUSED(installed);
+}
+
+// Space or Enter on a control that the player can click.
+bool isClickKey(const QWidget *widget, const QKeyEvent *event)
+{
+    const int key = event->key();
+    return widget->focusPolicy() != Qt::NoFocus &&
+           (key == Qt::Key_Space || key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Select) &&
+           (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier;
+}
+
+bool canBeClicked(const QWidget *widget) { return widget->isVisible() && widget->isEnabled(); }
+
+// Where the focus is: a bold dashed square just inside the control, in the
+// window's text colour whatever the control's own. Neither the hold marker (a
+// solid rounded frame in the highlight colour around the die) nor a score
+// box's thin border or red or black score looks like it.
+void paintFocusFrame(QWidget *widget)
+{
+    if (!widget->hasFocus())
+        return;
+    QPainter painter(widget);
+    QPen pen(QPalette().color(QPalette::Active, QPalette::WindowText), 2);
+    pen.setCapStyle(Qt::FlatCap); // square caps would close the gaps
+    pen.setDashPattern({1.5, 1.5});
+    painter.setPen(pen);
+    painter.drawRect(QRectF(widget->rect()).adjusted(2, 2, -2, -2));
+}
+
+} // namespace
+
 // -- Label ------------------------------------------------------------------
 
 Label::Label(QWidget *parent, const QRect &geometry)
     : QLabel(parent)
 {
+    installControlAccessible();
     setGeometry(geometry);
     setAlignment(Qt::AlignLeft | Qt::AlignTop);
     setTextFormat(Qt::PlainText);
@@ -82,6 +183,23 @@ void Label::setSingleBorder(bool on)
     update();
 }
 
+void Label::setClickable(bool on) { setFocusPolicy(on ? Qt::TabFocus : Qt::NoFocus); }
+
+void Label::click()
+{
+    if (canBeClicked(this))
+        emit Click();
+}
+
+void Label::keyPressEvent(QKeyEvent *event)
+{
+    if (!isClickKey(this, event))
+        return QLabel::keyPressEvent(event);
+    // A key held down clicks once, not at the keyboard's repeat rate.
+    if (!event->isAutoRepeat())
+        click();
+}
+
 void ClickDetector::press(const QMouseEvent *event) { pressed_ = event->button() == Qt::LeftButton; }
 
 bool ClickDetector::release(const QWidget *widget, const QMouseEvent *event)
@@ -109,6 +227,7 @@ void Label::mouseReleaseEvent(QMouseEvent *event)
 void Label::paintEvent(QPaintEvent *event)
 {
     QLabel::paintEvent(event);
+    paintFocusFrame(this);
     if (!border_)
         return;
     QPainter painter(this);
@@ -159,24 +278,28 @@ void CommandButton::paintEvent(QPaintEvent *)
 
 // -- PictureBox -------------------------------------------------------------
 
-namespace {
-
-// To a screen reader a picture box is a picture, not an empty panel.
-QAccessibleInterface *pictureBoxAccessible(const QString &className, QObject *object)
-{
-    if (className == QLatin1StringView("platform::PictureBox") && object->isWidgetType())
-        return new QAccessibleWidget(static_cast<QWidget *>(object), QAccessible::Graphic);
-    return nullptr;
-}
-
-} // namespace
-
 PictureBox::PictureBox(QWidget *parent, const QRect &geometry)
     : QWidget(parent)
 {
-    static const bool registered = (QAccessible::installFactory(pictureBoxAccessible), true);
-    Q_UNUSED(registered);
+    installControlAccessible();
     setGeometry(geometry);
+}
+
+void PictureBox::setClickable(bool on) { setFocusPolicy(on ? Qt::TabFocus : Qt::NoFocus); }
+
+void PictureBox::click()
+{
+    if (canBeClicked(this))
+        emit Click();
+}
+
+void PictureBox::keyPressEvent(QKeyEvent *event)
+{
+    if (!isClickKey(this, event))
+        return QWidget::keyPressEvent(event);
+    // A key held down clicks once, not at the keyboard's repeat rate.
+    if (!event->isAutoRepeat())
+        click();
 }
 
 void PictureBox::setPicture(const QPixmap &picture)
@@ -197,12 +320,13 @@ void PictureBox::mouseDoubleClickEvent(QMouseEvent *event) { event->accept(); }
 
 void PictureBox::paintEvent(QPaintEvent *)
 {
-    if (picture_.isNull())
-        return;
-    QPainter painter(this);
-    const QSize size = picture_.deviceIndependentSize().toSize();
-    const QRect target(QPoint((width() - size.width()) / 2, (height() - size.height()) / 2), size);
-    painter.drawPixmap(target, picture_);
+    if (!picture_.isNull()) {
+        QPainter painter(this);
+        const QSize size = picture_.deviceIndependentSize().toSize();
+        const QRect target(QPoint((width() - size.width()) / 2, (height() - size.height()) / 2), size);
+        painter.drawPixmap(target, picture_);
+    }
+    paintFocusFrame(this);
 }
 
 QPixmap LoadPicture(const QString &fileName)

@@ -39,6 +39,13 @@ private:
 // A text label. Its text colour and caption are the state the game reads back,
 // so both are plain properties here. The optional single border is drawn in the
 // window's frame colour, whatever the text colour.
+//
+// A label the player clicks can also be made operable without a mouse
+// (setClickable, as for PictureBox): it joins the tab order, Space or Enter
+// clicks it, a dashed frame shows while it has the focus, and assistive
+// technology can press it. Only Tab gives it the focus, never a click, so
+// for a mouse player nothing changes: the card looks as it always did, and
+// Space after a click still goes to the control that had the focus.
 class Label : public QLabel
 {
     Q_OBJECT
@@ -55,6 +62,9 @@ public:
     std::uint32_t ForeColor() const;
     void setForeColor(std::uint32_t value);
     void setSingleBorder(bool on);
+    void setClickable(bool on);
+    // What a click does, if a click could reach the label now.
+    void click();
 
 signals:
     void Click();
@@ -62,6 +72,7 @@ signals:
 protected:
     void mousePressEvent(QMouseEvent *event) override;
     void mouseReleaseEvent(QMouseEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
     void paintEvent(QPaintEvent *event) override;
 
 private:
@@ -93,8 +104,9 @@ private:
     QShortcut *accessKey_;
 };
 
-// Shows a picture, centred, or nothing. A double-click is one click: the
-// second press of it is not a click of its own.
+// Shows a picture, centred, or nothing. Can be made clickable from the
+// keyboard and by assistive technology, as a Label can. A double-click is
+// one click: the second press of it is not a click of its own.
 class PictureBox : public QWidget
 {
     Q_OBJECT
@@ -104,6 +116,9 @@ public:
 
     const QPixmap &Picture() const { return picture_; }
     void setPicture(const QPixmap &picture);
+    void setClickable(bool on);
+    // What a click does, if a click could reach the picture box now.
+    void click();
 
 signals:
     void Click();
@@ -112,6 +127,7 @@ protected:
     void mousePressEvent(QMouseEvent *event) override;
     void mouseReleaseEvent(QMouseEvent *event) override;
     void mouseDoubleClickEvent(QMouseEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
     void paintEvent(QPaintEvent *event) override;
 
 private:

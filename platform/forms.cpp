@@ -4,6 +4,7 @@
 
 #include "platform/controls.h"
 
+#include <QAccessibleWidget>
 #include <QApplication>
 #include <QCloseEvent>
 #include <QFont>
@@ -63,6 +64,55 @@ QStyle *noCloseTitleBar()
     return style;
 }
 
+// Makes the top-most window the player can see the active one, unless a
+// visible window is active already.
+void activateTopmostVisible(QMdiArea *area)
+{
+    QMdiSubWindow *active = area->activeSubWindow();
+    if (active && !active->isHidden())
+        return;
+    const auto windows = area->subWindowList(QMdiArea::StackingOrder);
+    for (auto it = windows.rbegin(); it != windows.rend(); ++it) {
+        if (!(*it)->isHidden()) {
+            area->setActiveSubWindow(*it);
+            return;
+        }
+    }
+}
+
+// A child window as a screen reader sees it: a window named by its caption,
+// active while it is the frame's active child, so that its becoming active
+// can be announced.
+class SubWindowAccessible : public QAccessibleWidget
+{
+public:
+    explicit SubWindowAccessible(QWidget *window)
+        : QAccessibleWidget(window, QAccessible::Window)
+    {
+    }
+
+    QString text(QAccessible::Text kind) const override
+    {
+        if (kind == QAccessible::Name && widget()->accessibleName().isEmpty())
+            return widget()->windowTitle();
+        return QAccessibleWidget::text(kind);
+    }
+
+    QAccessible::State state() const override
+    {
+        QAccessible::State state = QAccessibleWidget::state();
+        state.active = widget()->windowState().testFlag(Qt::WindowActive);
+        return state;
+    }
+};
+
+QAccessibleInterface *subWindowAccessible(const QString &className, QObject *object)
+{
+    if (className == QLatin1StringView("QMdiSubWindow") && object->isWidgetType())
+        return new SubWindowAccessible(static_cast<QWidget *>(object));
+    return nullptr;
+}
+
 // Lays the client area out at once, so its size is right before the next
 // event is handled.
 void settle(QMdiSubWindow *window)
@@ -94,6 +144,8 @@ void Form::Load()
     Qt::WindowFlags flags = Qt::SubWindow | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint;
     if (design_.closeBox)
         flags |= Qt::WindowCloseButtonHint;
+    static const bool accessible = (QAccessible::installFactory(subWindowAccessible), true);
+    Q_UNUSED(accessible);
     window_ = new QMdiSubWindow(nullptr, flags);
     if (!design_.closeBox) {
         window_->setStyle(noCloseTitleBar());
@@ -178,6 +230,8 @@ void Form::setVisible(bool visible)
         if (window_->isAncestorOf(QApplication::focusWidget()))
             area_->setFocus();
         window_->hide();
+        // The window left showing is the one the player deals with now.
+        activateTopmostVisible(area_);
         return;
     }
     window_->show();
@@ -258,18 +312,8 @@ public:
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override
     {
-        if (event->type() == QEvent::WindowActivate && watched == area_->window()) {
-            QMdiSubWindow *active = area_->activeSubWindow();
-            if (!active || active->isHidden()) {
-                const auto windows = area_->subWindowList(QMdiArea::StackingOrder);
-                for (auto it = windows.rbegin(); it != windows.rend(); ++it) {
-                    if (!(*it)->isHidden()) {
-                        area_->setActiveSubWindow(*it);
-                        break;
-                    }
-                }
-            }
-        }
+        if (event->type() == QEvent::WindowActivate && watched == area_->window())
+            activateTopmostVisible(area_);
         return QObject::eventFilter(watched, event);
     }
 

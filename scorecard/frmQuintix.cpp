@@ -6,6 +6,10 @@
 #include "platform/convert.h"
 #include "platform/rnd.h"
 
+#include <QAccessible>
+#include <QKeyEvent>
+#include <QShortcut>
+
 #include <algorithm>
 
 using namespace Qt::StringLiterals;
@@ -24,6 +28,20 @@ QString blanks(int count) { return QString(count, u' '); }
 QString readyToRollText(std::int16_t turn)
 {
     return u"Turn "_s + Str(turn) + u"."_s + blanks(27) + u"Click for"_s + blanks(7) + u"roll #1."_s;
+}
+
+// Qt tells a screen reader of a new accessible name or description whenever
+// one is set, changed or not; only a change is news to the player.
+void setDescription(QWidget *control, const QString &text)
+{
+    if (control->accessibleDescription() != text)
+        control->setAccessibleDescription(text);
+}
+
+void setName(QWidget *control, const QString &text)
+{
+    if (control->accessibleName() != text)
+        control->setAccessibleName(text);
 }
 
 const QString NextTurnCaption = u"Next &Turn"_s;
@@ -55,6 +73,10 @@ void frmQuintix::createControls(QWidget *client)
         shpHold(i)->hide();
         picDice(i) = new platform::PictureBox(client, TwipsRect(360 + 960 * i, 360, 495, 495));
         connect(picDice(i), &platform::PictureBox::Click, this, [this, i] { picDice_Click(i); });
+        // The digits hold and release dice 1 to 5 from anywhere in the card.
+        auto *digit = new QShortcut(QKeySequence(Qt::Key_1 + i), client, [this, i] { picDice(i)->click(); },
+                                    Qt::WidgetWithChildrenShortcut);
+        digit->setAutoRepeat(false);
     }
 
     cmdRoll = new platform::CommandButton(client, TwipsRect(3960, 1320, 975, 375), FirstRollCaption);
@@ -109,6 +131,26 @@ void frmQuintix::createControls(QWidget *client)
     connect(lblQuintix, &Label::Click, this, &frmQuintix::lblQuintix_Click);
     connect(lblChance, &Label::Click, this, &frmQuintix::lblChance_Click);
 
+    // Tab goes through the dice, the roll button and the score boxes in card
+    // order; arrow keys move between neighbours (eventFilter).
+    QWidget *previous = nullptr;
+    const auto chain = [&previous](QWidget *control) {
+        if (previous)
+            QWidget::setTabOrder(previous, control);
+        previous = control;
+    };
+    for (int i = 0; i <= 4; ++i) {
+        picDice(i)->setClickable(true);
+        picDice(i)->installEventFilter(this);
+        chain(picDice(i));
+    }
+    chain(cmdRoll);
+    for (Label *scoreBox : ScoreBoxes()) {
+        scoreBox->setClickable(true);
+        scoreBox->installEventFilter(this);
+        chain(scoreBox);
+    }
+
     const std::uint32_t plain = platform::ToColorValue(client->palette().color(QPalette::WindowText));
     lblSubTot = box(1440, 4080, 375, plain);
     lblBonus = box(1440, 4560, 375, plain);
@@ -124,7 +166,70 @@ void frmQuintix::Form_Load()
     TurnNum = 1;
     lblMemo->setCaption(readyToRollText(1));
     CanHold = false;
+    connect(window(), &QMdiSubWindow::windowStateChanged, this, [this](Qt::WindowStates was, Qt::WindowStates is) {
+        if (!was.testFlag(Qt::WindowActive) && is.testFlag(Qt::WindowActive))
+            ComeIntoPlay();
+    });
     Describe();
+}
+
+void frmQuintix::ComeIntoPlay()
+{
+    QAccessible::State active;
+    active.active = true;
+    QAccessibleStateChangeEvent event(window(), active);
+    QAccessible::updateAccessibility(&event);
+    cmdRoll->setFocus(Qt::ActiveWindowFocusReason);
+}
+
+bool frmQuintix::eventFilter(QObject *watched, QEvent *event)
+{
+    // A card hidden and shown again while it stays the active window (the
+    // only player's) is not activated anew; its Show comes after the window
+    // has put the focus on its first control.
+    if (watched == window() && event->type() == QEvent::Show && window()->windowState().testFlag(Qt::WindowActive))
+        ComeIntoPlay();
+    if (event->type() == QEvent::KeyPress) {
+        const auto *key = static_cast<QKeyEvent *>(event);
+        if ((key->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier) {
+            if (QWidget *next = Neighbour(watched, key->key())) {
+                next->setFocus(Qt::TabFocusReason);
+                return true;
+            }
+        }
+    }
+    return Form::eventFilter(watched, event);
+}
+
+QWidget *frmQuintix::Neighbour(const QObject *control, int key) const
+{
+    const int step = key == Qt::Key_Left || key == Qt::Key_Up ? -1 : 1;
+    for (int i = 0; i <= 4; ++i) {
+        if (control == picDice(i)) {
+            const bool across = key == Qt::Key_Left || key == Qt::Key_Right;
+            return across && i + step >= 0 && i + step <= 4 ? picDice(i + step) : nullptr;
+        }
+    }
+    // Two columns of boxes, the upper section's six beside the lower's seven,
+    // row for row at the same height.
+    const auto boxes = ScoreBoxes();
+    const auto at = std::find(boxes.begin(), boxes.end(), control);
+    if (at == boxes.end())
+        return nullptr;
+    const int index = int(at - boxes.begin());
+    const bool upper = index < 6;
+    const int row = upper ? index : index - 6;
+    switch (key) {
+    case Qt::Key_Up:
+    case Qt::Key_Down:
+        return row + step >= 0 && row + step < (upper ? 6 : 7) ? boxes.at(std::size_t(index + step)) : nullptr;
+    case Qt::Key_Right:
+        return upper ? boxes.at(std::size_t(6 + row)) : nullptr;
+    case Qt::Key_Left:
+        return upper ? nullptr : boxes.at(std::size_t(std::min(row, 5)));
+    default:
+        return nullptr;
+    }
 }
 
 // -- rolling and holding ------------------------------------------------------
@@ -336,18 +441,19 @@ void frmQuintix::Describe()
     const auto boxes = ScoreBoxes();
     for (std::size_t i = 0; i < boxes.size(); ++i) {
         const bool open = boxes[i]->ForeColor() != vbBlack;
-        boxes[i]->setAccessibleDescription(categories[i] + (open ? u", open"_s : u", used"_s));
+        setDescription(boxes[i], categories[i] + (open ? u", open"_s : u", used"_s));
     }
     for (int i = 0; i <= 4; ++i) {
+        const bool rolled = !picDice(i)->Picture().isNull();
+        const QString face = rolled ? Str(Dice.at(std::size_t(i))) : QString();
         QString text = u"Die "_s + Str(i + 1);
-        if (picDice(i)->Picture().isNull()) {
+        if (!rolled)
             text += u", not rolled"_s;
-            picDice(i)->setAccessibleName({});
-        } else {
-            const QString face = Str(Dice.at(std::size_t(i)));
+        else
             text += u" shows "_s + face + (shpHold(i)->isHidden() ? QString() : u", held"_s);
-            picDice(i)->setAccessibleName(face);
-        }
-        picDice(i)->setAccessibleDescription(text);
+        setDescription(picDice(i), text);
+        setName(picDice(i), face);
     }
+    // The status text beside the button says what the button does next.
+    setDescription(cmdRoll, lblMemo->Caption().simplified());
 }

@@ -59,6 +59,7 @@ public:
 protected:
     void createControls(QWidget *client) override;
     void Form_Load() override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     void ShowDie(int index);
@@ -73,6 +74,13 @@ private:
     // Tells a screen reader what the player sees: each die's face and hold,
     // each score box's category and whether it is still open.
     void Describe();
+    // Whenever the card becomes the one in play (a new game, its player's
+    // turn, the turn message closed, back from another window), the focus
+    // starts on the roll button, so Space rolls, and a screen reader hears
+    // whose card it is.
+    void ComeIntoPlay();
+    // The die or score box an arrow key moves to from this one, or nullptr.
+    QWidget *Neighbour(const QObject *control, int key) const;
 
     std::int16_t RollNum = 0;
     Hand Dice{};

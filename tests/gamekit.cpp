@@ -74,6 +74,11 @@ void passTurn(mdiMain *frame, frmQuintix *card)
 {
     QCOMPARE(card->cmdRoll->Caption(), u"Next &Turn"_s);
     testkit::click(card->cmdRoll);
+    waitForHandOver(frame);
+}
+
+void waitForHandOver(mdiMain *frame)
+{
     // The hand-over is due a millisecond after the click; poll at that pace
     // rather than QTRY's 50 ms, or a whole game takes seconds.
     QDeadlineTimer deadline(5000);

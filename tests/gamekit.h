@@ -45,6 +45,8 @@ private:
 void roll(frmQuintix *card, const QList<int> &faces);
 // Clicks "Next Turn" and waits for the frame to pass the turn on.
 void passTurn(mdiMain *frame, frmQuintix *card);
+// Waits for the frame to pass the turn on after "Next Turn".
+void waitForHandOver(mdiMain *frame);
 // One whole turn: one roll, the score, the hand-over.
 void playTurn(mdiMain *frame, frmQuintix *card, const QList<int> &faces, platform::Label *box);
 

@@ -8,6 +8,7 @@
 #include "rules/modQuintix.h"
 
 #include <QAccessible>
+#include <QApplication>
 #include <QMdiArea>
 #include <QMenu>
 #include <QMenuBar>
@@ -101,6 +102,14 @@ const PlannedTurn plan242[] = {
     {{6, 5, 4, 3, 4}, 12},
 };
 
+// A key as the player presses it: to whatever has the focus.
+void press(int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
+{
+    QWidget *focus = QApplication::focusWidget();
+    QVERIFY(focus);
+    QTest::keyClick(focus, Qt::Key(key), modifiers);
+}
+
 } // namespace
 
 class TestGame : public QObject, private gamekit::TableOwner
@@ -141,6 +150,8 @@ private slots:
     void scoring_refusesASecondCategoryInOneTurn();
 
     void accessibility_describesDiceAndBoxes();
+    void keyboard_wholeGameWithoutAMouse();
+    void accessibility_pressesDiceAndBoxes();
     void wholeGame_onePlayerTotalsAndEnd();
     void wholeGame_threePlayersEndInTheSummary();
 };
@@ -323,6 +334,7 @@ void TestGame::rotation_announcesTheNextPlayerOnlyWhenWanted()
     t.dialogs.whileOpen = [&](const auto &) { visibleWhileAnnounced << t.visibleScorecards(); };
     for (int player = 1; player <= 3; ++player) {
         QCOMPARE(t.current(), Players(player));
+        QCOMPARE(QApplication::focusWidget(), Players(player)->cmdRoll);
         gamekit::playTurn(t.frame.get(), Players(player), {1, 2, 3, 4, 5}, Players(player)->lblChance);
     }
     QCOMPARE(t.current(), Players(1));
@@ -756,6 +768,136 @@ void TestGame::wholeGame_threePlayersEndInTheSummary()
     QCOMPARE(t.dialogs.prompts().size(), 4); // the player count, then three names
     QCOMPARE(t.dir.read(u"High Scores.dat"_s),
              QByteArray(" 242 Ann\r\n 206 Bob\r\n 5 Cy\r\n") + QByteArray(" 0 Nobody\r\n").repeated(7));
+}
+
+void TestGame::keyboard_wholeGameWithoutAMouse()
+{
+    const auto focus = [] { return QApplication::focusWidget(); };
+    Table &t = table();
+    t.newGame(u"1"_s);
+    frmQuintix *card = Players(1);
+    QCOMPARE(focus(), card->cmdRoll);
+
+    // Tab order: dice, roll button, score boxes in card order.
+    QList<QWidget *> order{card->picDice(0), card->picDice(1), card->picDice(2), card->picDice(3),
+                           card->picDice(4), card->cmdRoll};
+    for (auto *box : gamekit::scoreBoxes(card))
+        order << box;
+    for (int i = 0; i < 5; ++i)
+        press(Qt::Key_Backtab);
+    for (QWidget *next : order) {
+        QCOMPARE(focus(), next);
+        press(Qt::Key_Tab);
+    }
+
+    // Nothing to hold or score before the first roll.
+    card->lblChance->setFocus();
+    press(Qt::Key_Space);
+    press(Qt::Key_1);
+    card->picDice(4)->setFocus();
+    press(Qt::Key_Space);
+    QCOMPARE(card->lblChance->ForeColor(), vbRed);
+    QVERIFY(!gamekit::heldDie(card, 0) && !gamekit::heldDie(card, 4));
+
+    // Roll; hold by digit, by Enter and by Space on a die; roll the rest.
+    press(Qt::Key_Tab);
+    testkit::queueDice({2, 6, 2, 5, 2});
+    press(Qt::Key_Space);
+    for (int key : {Qt::Key_1, Qt::Key_3, Qt::Key_Backtab, Qt::Key_Enter, Qt::Key_Left, Qt::Key_Space, Qt::Key_Space})
+        press(key);
+    for (int i = 0; i <= 4; ++i)
+        QCOMPARE(gamekit::heldDie(card, i), i % 2 == 0);
+    press(Qt::Key_Right);
+    press(Qt::Key_Tab);
+    testkit::queueDice({2, 2});
+    press(Qt::Key_Space);
+
+    // Arrows walk the two columns; then score, and only once.
+    press(Qt::Key_Tab);
+    const std::pair<int, QWidget *> walk[] = {
+        {Qt::Key_Right, card->lbl3Kind}, {Qt::Key_Right, card->lbl3Kind},     {Qt::Key_Up, card->lbl3Kind},
+        {Qt::Key_Down, card->lbl4Kind},  {Qt::Key_Left, card->lblNums(2)},    {Qt::Key_Left, card->lblNums(2)},
+        {Qt::Key_Right, card->lbl4Kind}, {Qt::Key_Down, card->lblFullHouse},  {Qt::Key_Down, card->lblSmall},
+        {Qt::Key_Down, card->lblLarge},  {Qt::Key_Down, card->lblQuintix},    {Qt::Key_Down, card->lblChance},
+        {Qt::Key_Down, card->lblChance}, {Qt::Key_Left, card->lblNums(6)},    {Qt::Key_Down, card->lblNums(6)},
+        {Qt::Key_Right, card->lblQuintix},
+    };
+    for (const auto &[key, to] : walk) {
+        press(key);
+        QCOMPARE(focus(), to);
+    }
+    press(Qt::Key_Space);
+    QCOMPARE(card->lblQuintix->Caption(), u"50"_s);
+    QCOMPARE(card->lblQuintix->ForeColor(), vbBlack);
+    press(Qt::Key_Down);
+    press(Qt::Key_Return);
+    QCOMPARE(card->lblChance->ForeColor(), vbRed);
+    QCOMPARE(card->TurnNum, 2);
+
+    // The access key passes the turn; the card comes back with the focus on
+    // the roll button, however the player left it. Keys on their way in
+    // during the hand-over are ignored.
+    press(Qt::Key_T, Qt::AltModifier);
+    QTest::keyClick(t.frame.get(), Qt::Key_Space);
+    QTest::keyClick(t.frame.get(), Qt::Key_1);
+    gamekit::waitForHandOver(t.frame.get());
+    QCOMPARE(card->cmdRoll->Caption(), FirstRoll);
+
+    // Twelve more turns, each scored by Tab and Space from the roll button.
+    int turn = 1;
+    for (const PlannedTurn &planned : plan242) {
+        if (planned.box == 11)
+            continue; // scored above
+        ++turn;
+        QCOMPARE(focus(), card->cmdRoll);
+        testkit::queueDice(planned.faces);
+        press(Qt::Key_Space);
+        for (int i = 0; i <= planned.box; ++i)
+            press(Qt::Key_Tab);
+        press(Qt::Key_Space);
+        QCOMPARE(gamekit::scoreBoxes(card)[planned.box]->ForeColor(), vbBlack);
+        if (turn < 13) {
+            press(Qt::Key_T, Qt::AltModifier);
+            gamekit::waitForHandOver(t.frame.get());
+        }
+    }
+    QCOMPARE(card->lbl4Kind->Caption(), u"0"_s); // no four alike in 1-2-3-4-6
+    QCOMPARE(totals(card), QStringList({u"63"_s, u"35"_s, u"98"_s, u"144"_s, u"242"_s}));
+}
+
+void TestGame::accessibility_pressesDiceAndBoxes()
+{
+    const auto press = [](QWidget *widget) {
+        QAccessibleActionInterface *actions = QAccessible::queryAccessibleInterface(widget)->actionInterface();
+        if (!actions->actionNames().contains(QAccessibleActionInterface::pressAction()))
+            return false;
+        actions->doAction(QAccessibleActionInterface::pressAction());
+        return true;
+    };
+    Table &t = table();
+    t.newGame(u"1"_s);
+    frmQuintix *card = Players(1);
+    QVERIFY(press(card->picDice(1)));
+    QVERIFY(press(card->lblNums(5)));
+    QVERIFY(!gamekit::heldDie(card, 1));
+    QCOMPARE(card->lblNums(5)->ForeColor(), vbRed);
+    QVERIFY(!press(card->lblGrandTotal)); // not for the player to operate
+
+    gamekit::roll(card, {5, 2, 5, 1, 6});
+    press(card->picDice(1));
+    QVERIFY(gamekit::heldDie(card, 1));
+    press(card->lblNums(5));
+    press(card->lblChance);
+    QCOMPARE(card->lblNums(5)->ForeColor(), vbBlack);
+    QCOMPARE(card->lblNums(5)->Caption(), u"10"_s);
+    QCOMPARE(card->lblChance->ForeColor(), vbRed);
+    QCOMPARE(card->TurnNum, 2);
+
+    // Nothing is pressed on its way through the hand-over.
+    testkit::click(card->cmdRoll);
+    press(card->picDice(1));
+    gamekit::waitForHandOver(t.frame.get());
+    QVERIFY(!gamekit::heldDie(card, 1));
 }
 
 QTEST_MAIN(TestGame)
