@@ -13,7 +13,7 @@ for file in bin/pipstack libexec/pipstack/pipstack share/pipstack/Die1.bmp share
             share/applications/io.github.pipstack.Pipstack.desktop \
             share/metainfo/io.github.pipstack.Pipstack.metainfo.xml \
             share/icons/hicolor/32x32/apps/io.github.pipstack.Pipstack.png \
-            share/icons/hicolor/256x256/apps/io.github.pipstack.Pipstack.png; do
+            share/icons/hicolor/256x256/apps/io.github.pipstack.Pipstack.png share/man/man6/pipstack.6; do
     [ -e "$root/usr/$file" ] || { echo "missing after install: $file"; exit 1; }
 done
 if command -v desktop-file-validate >/dev/null; then
@@ -26,6 +26,9 @@ fi
 # The launcher makes the player's folder, fills in the pictures and runs the
 # game there; the game runs until stopped.
 export HOME="$root/home" XDG_DATA_HOME="$root/home/data" QT_QPA_PLATFORM=offscreen
+# Arguments go through to the program, which answers without starting a game.
+[ "$("$root/usr/bin/pipstack" --version)" = "Pipstack 1.00" ] || { echo "the launcher lost --version"; exit 1; }
+[ ! -e "$XDG_DATA_HOME" ] || { echo "--version set up a player's folder"; exit 1; }
 status=0
 timeout 2 "$root/usr/bin/pipstack" || status=$?
 [ "$status" -eq 124 ] || { echo "the installed game ended early with status $status"; exit 1; }
