@@ -325,10 +325,15 @@ private:
 
 void KeepAChildActive(QMdiArea *area) { new ChildActivator(area); }
 
+void NameApplication()
+{
+    QCoreApplication::setApplicationName(QStringLiteral("Pipstack"));
+    QCoreApplication::setApplicationVersion(QStringLiteral("1.00"));
+}
+
 void SetUpApplication()
 {
-    QApplication::setApplicationName(QStringLiteral("Pipstack"));
-    QApplication::setApplicationVersion(QStringLiteral("1.00"));
+    NameApplication();
     QApplication::setStyle(QStringLiteral("Fusion"));
     // The layouts give "Large Straight:" 73 pixels and a score box 21; a
     // condensed face keeps every caption whole at a readable size.

@@ -4,16 +4,18 @@
 # Installs into a scratch prefix and checks what a desktop expects to find,
 # then starts the installed game once through its launcher.
 set -euo pipefail
-build=$1
+# The build folder, then the launcher's, the program's and the pictures'
+# folders as configured, relative to the prefix.
+build=$1 bin=$2 libexec=$3 data=$4
 root=$(mktemp -d)
 trap 'rm -rf "$root"' EXIT
 cmake --install "$build" --prefix "$root/usr" >/dev/null
 
-for file in bin/pipstack libexec/pipstack/pipstack share/pipstack/Die1.bmp share/pipstack/Die6@2x.bmp \
+for file in "$bin/pipstack" "$libexec/pipstack" "$data/Die1.bmp" "$data/Die6@2x.bmp" \
             share/applications/io.github.pipstack.Pipstack.desktop \
             share/metainfo/io.github.pipstack.Pipstack.metainfo.xml \
             share/icons/hicolor/32x32/apps/io.github.pipstack.Pipstack.png \
-            share/icons/hicolor/256x256/apps/io.github.pipstack.Pipstack.png; do
+            share/icons/hicolor/256x256/apps/io.github.pipstack.Pipstack.png share/man/man6/pipstack.6; do
     [ -e "$root/usr/$file" ] || { echo "missing after install: $file"; exit 1; }
 done
 if command -v desktop-file-validate >/dev/null; then
@@ -26,8 +28,11 @@ fi
 # The launcher makes the player's folder, fills in the pictures and runs the
 # game there; the game runs until stopped.
 export HOME="$root/home" XDG_DATA_HOME="$root/home/data" QT_QPA_PLATFORM=offscreen
+# Arguments go through to the program, which answers without starting a game.
+[ "$("$root/usr/$bin/pipstack" --version)" = "Pipstack 1.00" ] || { echo "the launcher lost --version"; exit 1; }
+[ ! -e "$XDG_DATA_HOME" ] || { echo "--version set up a player's folder"; exit 1; }
 status=0
-timeout 2 "$root/usr/bin/pipstack" || status=$?
+timeout 2 "$root/usr/$bin/pipstack" || status=$?
 [ "$status" -eq 124 ] || { echo "the installed game ended early with status $status"; exit 1; }
 [ -e "$XDG_DATA_HOME/pipstack/Die3.bmp" ] || { echo "the launcher did not set up the player's folder"; exit 1; }
 echo "install check passed"

@@ -1,0 +1,25 @@
+#!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Pipstack developers
+# SPDX-License-Identifier: MIT
+# Runs the program as from a terminal with no display: --help and --version
+# answer on standard output, anything else is refused on one line of standard
+# error with status 2. Had it tried to open a window, Qt would abort here.
+set -euo pipefail
+program=$1
+unset DISPLAY WAYLAND_DISPLAY QT_QPA_PLATFORM
+fail() { echo "$*"; exit 1; }
+
+[ "$("$program" --version)" = "Pipstack 1.00" ] || fail "--version does not print 'Pipstack 1.00'"
+[ "$("$program" -v)" = "Pipstack 1.00" ] || fail "-v does not print the version"
+[[ "$("$program" --help)" == "Usage: pipstack [options]"$'\n'* ]] || fail "--help does not print the usage line"
+
+# Each case: the arguments, then the word the error must name.
+for case in "--bogus:bogus" "-platform offscreen:platform" "stray:stray" "--version stray:stray" "--:--"; do
+    words=${case%:*} named=${case##*:}
+    status=0
+    error=$("$program" $words 2>&1 >/dev/null) || status=$?
+    [ "$status" -eq 2 ] || fail "'$words' ended with status $status, not 2"
+    [ "$(printf '%s\n' "$error" | wc -l)" -eq 1 ] || fail "'$words' printed more than one line: $error"
+    [[ $error == *"'$named'"* ]] || fail "'$words' was refused without naming '$named': $error"
+done
+echo "command line check passed"
