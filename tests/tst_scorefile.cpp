@@ -6,10 +6,14 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QLockFile>
+#include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <chrono>
 #include <memory>
+#include <thread>
 
 #ifdef Q_OS_UNIX
 #include <cerrno>
@@ -40,6 +44,17 @@ void writeFile(const QByteArray &bytes)
     QFile file(HighScoreFileName());
     QVERIFY(file.open(QIODevice::WriteOnly));
     QCOMPARE(file.write(bytes), bytes.size());
+}
+
+// The file as save failures name it.
+QString quotedPath()
+{
+    return u'"' + QDir::toNativeSeparators(QDir::current().absoluteFilePath(HighScoreFileName())) + u'"';
+}
+
+QString lockPath()
+{
+    return QDir::current().absoluteFilePath(HighScoreFileName() + u".lock"_s);
 }
 
 QByteArray fileBytes()
@@ -75,6 +90,11 @@ private slots:
     void writeOntoFolder_failsWithReason();
     void writeFailingMidway_leavesOldFileWhole_data();
     void writeFailingMidway_leavesOldFileWhole();
+    void writeReadOnlyFile_refusesAndLeavesItAlone();
+    void writeThroughLink_keepsTheLinkAndFillsItsTarget();
+    void writeWhileAnotherGameSaves_waitsAndMergesItsScores();
+    void writeWhileLockedTooLong_givesUpAndLeavesTheFile();
+    void writeAfterAGameDiedHoldingTheLock_goesAhead();
 
 private:
     std::unique_ptr<QTemporaryDir> dir_;
@@ -292,7 +312,7 @@ void tst_ScoreFile::writeAwkwardName_readsBack()
 void tst_ScoreFile::writeOntoFolder_failsWithReason()
 {
     QVERIFY(QDir().mkdir(HighScoreFileName()));
-    QVERIFY(!WriteHighScores(ResetScores()).isEmpty());
+    QCOMPARE(WriteHighScores(ResetScores()), quotedPath() + u" is a folder, not a file."_s);
     QVERIFY(QFileInfo(HighScoreFileName()).isDir());
 }
 
@@ -319,19 +339,136 @@ void tst_ScoreFile::writeFailingMidway_leavesOldFileWhole()
     QCOMPARE(getrlimit(RLIMIT_FSIZE, &saved), 0);
     rlimit small = saved;
     small.rlim_cur = static_cast<rlim_t>(bytesThatFit);
-    QCOMPARE(setrlimit(RLIMIT_FSIZE, &small), 0);
     const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
-    const QString reason = WriteHighScores(ResetScores());
+    // Set once the lock is taken: the lock file does not fit either.
+    const QString reason = UpdateHighScores([&](const QList<ScoreEntry> &) {
+        setrlimit(RLIMIT_FSIZE, &small);
+        return ResetScores();
+    });
     setrlimit(RLIMIT_FSIZE, &saved);
     std::signal(SIGXFSZ, oldHandler);
 
-    QCOMPARE(reason, qt_error_string(EFBIG));
+    QCOMPARE(reason, quotedPath() + u" could not be written: the disk is full."_s);
     QCOMPARE(fileBytes(), old);
     QCOMPARE(QDir().entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
              QStringList{HighScoreFileName()});
 #else
     QSKIP("Needs a POSIX file size limit to make the write fail");
 #endif
+}
+
+void tst_ScoreFile::writeReadOnlyFile_refusesAndLeavesItAlone()
+{
+    const QByteArray old = " 300 Ann\r\n";
+    writeFile(old);
+    const auto readOnly = QFileDevice::ReadOwner | QFileDevice::ReadGroup | QFileDevice::ReadOther;
+    QVERIFY(QFile::setPermissions(HighScoreFileName(), readOnly));
+    // Refused even where the folder would let a new file take its place, as
+    // it does for root.
+    QCOMPARE(WriteHighScores(ResetScores()), quotedPath() + u" is read-only, so it was left as it is."_s);
+    QCOMPARE(fileBytes(), old);
+    QVERIFY(!QFile::permissions(HighScoreFileName()).testAnyFlag(QFileDevice::WriteOwner));
+}
+
+void tst_ScoreFile::writeThroughLink_keepsTheLinkAndFillsItsTarget()
+{
+#ifdef Q_OS_UNIX
+    QVERIFY(QDir().mkdir(u"shared"_s));
+    const QByteArray reset = QByteArray(" 0 Nobody\r\n").repeated(10);
+    // A link to a file, and one to a file that does not exist yet.
+    for (const QString &target : {u"shared/scores.txt"_s, u"shared/new.txt"_s}) {
+        if (target.endsWith(u"scores.txt"_s)) {
+            QFile file(target);
+            QVERIFY(file.open(QIODevice::WriteOnly));
+            file.write(" 300 Ann\r\n");
+        }
+        QFile::remove(HighScoreFileName());
+        QVERIFY(QFile::link(target, HighScoreFileName()));
+        QCOMPARE(WriteHighScores(ResetScores()), QString());
+        QVERIFY(QFileInfo(HighScoreFileName()).isSymLink());
+        QCOMPARE(QFileInfo(HighScoreFileName()).symLinkTarget(), QFileInfo(target).absoluteFilePath());
+        QFile file(target);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QCOMPARE(file.readAll(), reset);
+    }
+    QCOMPARE(QDir().entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
+             QStringList({HighScoreFileName(), u"shared"_s}));
+    QCOMPARE(QDir(u"shared"_s).entryList(QDir::Files | QDir::Hidden), QStringList({u"new.txt"_s, u"scores.txt"_s}));
+#else
+    QSKIP("Needs symbolic links");
+#endif
+}
+
+void tst_ScoreFile::writeWhileAnotherGameSaves_waitsAndMergesItsScores()
+{
+    writeFile(" 50 Ann\r\n");
+    QLockFile otherGame(lockPath());
+    QVERIFY(otherGame.tryLock());
+    // The other game saves its score and lets go while this one waits.
+    std::thread saving([&otherGame] {
+        std::this_thread::sleep_for(std::chrono::milliseconds(100));
+        QFile file(HighScoreFileName());
+        if (file.open(QIODevice::WriteOnly))
+            file.write(" 65 Bea\r\n 50 Ann\r\n");
+        file.close();
+        otherGame.unlock();
+    });
+    QStringList seen;
+    const QString reason = UpdateHighScores([&seen](const QList<ScoreEntry> &current) {
+        seen = shown(current);
+        return current + QList<ScoreEntry>{{70, u"Cy"_s}};
+    });
+    saving.join();
+    QCOMPARE(reason, QString());
+    QCOMPARE(seen, QStringList({u"65|Bea"_s, u"50|Ann"_s}));
+    QCOMPARE(fileBytes(), QByteArray(" 65 Bea\r\n 50 Ann\r\n 70 Cy\r\n"));
+    QVERIFY(!QFile::exists(lockPath()));
+}
+
+void tst_ScoreFile::writeWhileLockedTooLong_givesUpAndLeavesTheFile()
+{
+    const QByteArray old = " 300 Ann\r\n";
+    writeFile(old);
+    QLockFile otherGame(lockPath());
+    QVERIFY(otherGame.tryLock());
+    bool merged = false;
+    const QString reason = UpdateHighScores(
+        [&merged](const QList<ScoreEntry> &) {
+            merged = true;
+            return ResetScores();
+        },
+        std::chrono::milliseconds(300));
+    QCOMPARE(reason, quotedPath() + u" is being saved by another game, which has not finished."_s);
+    QVERIFY(!merged);
+    QCOMPARE(fileBytes(), old);
+    QVERIFY(otherGame.isLocked());
+}
+
+void tst_ScoreFile::writeAfterAGameDiedHoldingTheLock_goesAhead()
+{
+    // A lock file as a game leaves it behind when it dies while saving: ours,
+    // with the number of a process that has ended.
+    QByteArray lock;
+    {
+        QLockFile probe(lockPath());
+        QVERIFY(probe.tryLock());
+        QFile file(lockPath());
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        lock = file.readAll();
+    }
+    QProcess ended;
+    ended.start(u"true"_s, {});
+    QVERIFY(ended.waitForStarted());
+    const qint64 pid = ended.processId();
+    QVERIFY(ended.waitForFinished());
+    QFile file(lockPath());
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(QByteArray::number(pid) + lock.mid(lock.indexOf('\n')));
+    file.close();
+
+    QCOMPARE(WriteHighScores(ResetScores()), QString());
+    QCOMPARE(fileBytes(), QByteArray(" 0 Nobody\r\n").repeated(10));
+    QVERIFY(!QFile::exists(lockPath()));
 }
 
 QTEST_GUILESS_MAIN(tst_ScoreFile)
