@@ -135,10 +135,10 @@ void mdiMain::mnuOptNew_Click()
 
 void mdiMain::ReleasePlayers()
 {
-    // Nothing can show the windows that ReDim drops again, so they go: kept
-    // loaded, every game would leave its windows behind until the program ends.
-    // Their objects go once the event loop is back, in case one of them is
-    // still on the way out of a handler.
+    // Once ReDim has dropped them nothing can show these windows again; kept
+    // loaded, every game would leave its windows behind until the program
+    // ends. The objects go once the event loop is back, in case one of them
+    // is still on its way out of a handler.
     for (int i = 1; i <= Players.UBound(); ++i) {
         if (frmQuintix *card = Players(i)) {
             card->Unload();

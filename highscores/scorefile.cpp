@@ -80,7 +80,8 @@ QString Quoted(const QString &path)
 QFileInfo SaveTarget()
 {
     QFileInfo target(HighScoreFileName());
-    // A loop of links ends here too; the save then fails on it.
+    // Links that go round in a circle lead nowhere; the save replaces the
+    // one it stops at with the file.
     for (int hops = 0; hops < 32 && target.isSymLink(); ++hops)
         target.setFile(target.symLinkTarget());
     return QFileInfo(target.absoluteFilePath());
@@ -125,6 +126,8 @@ QString WriteFailure(const QFileInfo &target, int error)
     case EACCES:
     case EPERM:
         return FolderNotWritable(file, target.absolutePath());
+    case 0:
+        return file + u" could not be written."_s;
     default:
         return file + u" could not be written (system error "_s + QString::number(error) + u")."_s;
     }
