@@ -65,7 +65,11 @@ mdiMain::mdiMain(QWidget *parent)
     MDIForm_Load();
 }
 
-mdiMain::~mdiMain() = default;
+mdiMain::~mdiMain()
+{
+    // The scorecards go with the frame; New Game must not find them later.
+    Players.ReDim(0);
+}
 
 void mdiMain::MDIForm_Load()
 {
@@ -113,9 +117,9 @@ void mdiMain::mnuOptNew_Click()
             PlayerCount = 0;
             return;
         }
+        ReleasePlayers();
         Players.ReDim(PlayerCount);
         for (int i = 1; i <= PlayerCount; ++i) {
-            // The windows of earlier games stay loaded until the program ends.
             Players(i) = new frmQuintix(area_, this);
             Players(i)->setTag(Str(i));
             Players(i)->setCaption(u"Player "_s + Str(i));
@@ -126,6 +130,20 @@ void mdiMain::mnuOptNew_Click()
         }
     } catch (const platform::RuntimeError &) {
         PlayerCount = 0;
+    }
+}
+
+void mdiMain::ReleasePlayers()
+{
+    // Once ReDim has dropped them nothing can show these windows again; kept
+    // loaded, every game would leave its windows behind until the program
+    // ends. The objects go once the event loop is back, in case one of them
+    // is still on its way out of a handler.
+    for (int i = 1; i <= Players.UBound(); ++i) {
+        if (frmQuintix *card = Players(i)) {
+            card->Unload();
+            card->deleteLater();
+        }
     }
 }
 

@@ -50,6 +50,8 @@ protected:
 private:
     void MDIForm_Load();
     void ShowSummary();
+    // Unloads and deletes the windows in Players, which are hidden.
+    void ReleasePlayers();
 
     QMdiArea *area_;
 };

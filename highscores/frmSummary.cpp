@@ -58,12 +58,7 @@ void frmSummary::Form_Load()
         setHeight(2500);
     setWidth(5000);
 
-    std::int16_t i = 0;
-    for (const ScoreEntry &entry : ReadHighScores()) {
-        EntryScore(i) = entry.score;
-        EntryName(i) = entry.name;
-        ++i;
-    }
+    ReadTable(ReadHighScores());
     LastEntry = 9;
 
     for (int p = 1; p <= PlayerCount; ++p) {
@@ -79,6 +74,34 @@ void frmSummary::Form_Load()
         }
     }
 
+    // Another game in this folder may have saved since the table was read:
+    // the save reads the file again under its lock and sorts this game's new
+    // entries into what the file holds now. Without such a game it reads the
+    // same table, and the file ends up as it always did.
+    const QString failure = UpdateHighScores([this](const QList<ScoreEntry> &current) {
+        ReadTable(current);
+        SortTable();
+        QList<ScoreEntry> table;
+        for (int slot = 0; slot <= 9; ++slot)
+            table.append({EntryScore(slot), EntryName(slot)});
+        return table;
+    });
+    if (!failure.isEmpty())
+        ReportUnsavedScores(failure);
+}
+
+void frmSummary::ReadTable(const QList<ScoreEntry> &entries)
+{
+    std::int16_t i = 0;
+    for (const ScoreEntry &entry : entries) {
+        EntryScore(i) = entry.score;
+        EntryName(i) = entry.name;
+        ++i;
+    }
+}
+
+void frmSummary::SortTable()
+{
     // Equal scores are never exchanged: among equals, the one already in the
     // table stays ahead of a newcomer, and earlier players ahead of later ones.
     for (int j = 0; j <= LastEntry - 1; ++j) {
@@ -89,12 +112,6 @@ void frmSummary::Form_Load()
             }
         }
     }
-
-    QList<ScoreEntry> table;
-    for (int slot = 0; slot <= 9; ++slot)
-        table.append({EntryScore(slot), EntryName(slot)});
-    if (const QString failure = WriteHighScores(table); !failure.isEmpty())
-        ReportUnsavedScores(failure);
 }
 
 void frmSummary::cmdView_Click() { frmScores::instance().Load(); }

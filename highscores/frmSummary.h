@@ -8,6 +8,8 @@
 
 #include <cstdint>
 
+struct ScoreEntry;
+
 // The end of a game: every player's total, the new high scores with their
 // names, and the rewritten high-score file. All of it happens while the
 // window loads.
@@ -34,6 +36,11 @@ protected:
 
 private:
     frmSummary(QMdiArea *area, QObject *parent);
+
+    // The file's entries into slots 0 and up.
+    void ReadTable(const QList<ScoreEntry> &entries);
+    // Slots 0 to LastEntry, best first.
+    void SortTable();
 
     // Slots 0..9 hold the file's entries, 10 and up this game's new ones.
     // Never cleared: a slot the file does not fill keeps its earlier value.

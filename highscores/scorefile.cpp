@@ -4,8 +4,12 @@
 
 #include "platform/textfile.h"
 
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
+#include <QLockFile>
 
+#include <cerrno>
 #include <optional>
 
 using namespace Qt::StringLiterals;
@@ -65,6 +69,70 @@ QString StoredName(const QString &entered)
     return quoted ? u'"' + name + u'"' : name;
 }
 
+QString Quoted(const QString &path)
+{
+    return u'"' + QDir::toNativeSeparators(path) + u'"';
+}
+
+// The file a save changes: the high-score file itself, or the file its
+// symbolic links lead to. The lock, the checks and the messages are about
+// that file, so games in other folders linked to it wait for each other too.
+QFileInfo SaveTarget()
+{
+    QFileInfo target(HighScoreFileName());
+    // Links that go round in a circle lead nowhere; the save replaces the
+    // one it stops at with the file.
+    for (int hops = 0; hops < 32 && target.isSymLink(); ++hops)
+        target.setFile(target.symLinkTarget());
+    return QFileInfo(target.absoluteFilePath());
+}
+
+QString FolderNotWritable(const QString &file, const QString &folder)
+{
+    return file + u" could not be written: the folder "_s + Quoted(folder) + u" is not writable."_s;
+}
+
+// What stands in the way before anything is tried. A file without write
+// permission for its owner is refused even where the folder would let a new
+// file replace it: someone made it read-only to keep it as it is.
+QString Obstacle(const QFileInfo &target)
+{
+    const QString file = Quoted(target.filePath());
+    if (target.isDir())
+        return file + u" is a folder, not a file."_s;
+    if (target.exists() && (!target.isWritable() || !target.permission(QFileDevice::WriteOwner)))
+        return file + u" is read-only, so it was left as it is."_s;
+    const QFileInfo folder(target.absolutePath());
+    if (!folder.isDir())
+        return file + u" could not be written: its folder "_s + Quoted(folder.filePath()) + u" does not exist."_s;
+    if (!folder.isWritable())
+        return FolderNotWritable(file, folder.filePath());
+    return {};
+}
+
+// A failed write in words, from the system's error number.
+QString WriteFailure(const QFileInfo &target, int error)
+{
+    const QString file = Quoted(target.filePath());
+    switch (error) {
+    case ENOSPC:
+    case EFBIG:
+#ifdef EDQUOT
+    case EDQUOT:
+#endif
+        return file + u" could not be written: the disk is full."_s;
+    case EROFS:
+        return file + u" could not be written: the disk is read-only."_s;
+    case EACCES:
+    case EPERM:
+        return FolderNotWritable(file, target.absolutePath());
+    case 0:
+        return file + u" could not be written."_s;
+    default:
+        return file + u" could not be written (system error "_s + QString::number(error) + u")."_s;
+    }
+}
+
 } // namespace
 
 QString HighScoreFileName()
@@ -96,10 +164,40 @@ QList<ScoreEntry> ReadHighScores()
     return entries;
 }
 
-QString WriteHighScores(const QList<ScoreEntry> &entries)
+QString UpdateHighScores(const std::function<QList<ScoreEntry>(const QList<ScoreEntry> &)> &merge,
+                         std::chrono::milliseconds lockWait)
 {
-    platform::TextWriter file(HighScoreFileName());
+    const QFileInfo target = SaveTarget();
+    if (QString obstacle = Obstacle(target); !obstacle.isEmpty())
+        return obstacle;
+
+    // Beside the file the links lead to, so that every game saving to that
+    // file meets the same lock.
+    QLockFile lock(target.filePath() + u".lock"_s);
+    lock.setStaleLockTime(HighScoreStaleLock);
+    if (!lock.tryLock(lockWait)) {
+        const QString file = Quoted(target.filePath());
+        switch (lock.error()) {
+        case QLockFile::LockFailedError:
+            return file + u" is being saved by another game, which has not finished."_s;
+        case QLockFile::PermissionError:
+            return FolderNotWritable(file, target.absolutePath());
+        default:
+            // Mostly a lock file that cannot be written out in full.
+            return file + u" could not be written: no lock file could be made beside it (is the disk full?)."_s;
+        }
+    }
+
+    const QList<ScoreEntry> entries = merge(ReadHighScores());
+    platform::TextWriter file(target.filePath());
     for (const ScoreEntry &entry : entries)
         file.print(entry.score, StoredName(entry.name));
-    return file.commit();
+    if (file.commit().isEmpty())
+        return {};
+    return WriteFailure(target, file.errorNumber());
+}
+
+QString WriteHighScores(const QList<ScoreEntry> &entries, std::chrono::milliseconds lockWait)
+{
+    return UpdateHighScores([&entries](const QList<ScoreEntry> &) { return entries; }, lockWait);
 }

@@ -5,7 +5,9 @@
 #include <QList>
 #include <QString>
 
+#include <chrono>
 #include <cstdint>
+#include <functional>
 
 // The high-score file "High Scores.dat": one entry per line, best first, each
 // the score and then the player's name, in the working directory. The table
@@ -37,7 +39,27 @@ QList<ScoreEntry> ResetScores();
 // writes or creates the file.
 QList<ScoreEntry> ReadHighScores();
 
-// Replaces the file with the entries in the given order. Returns an empty
-// string on success, otherwise the reason the scores could not be saved; the
-// old file is then left as it was.
-QString WriteHighScores(const QList<ScoreEntry> &entries);
+// How long a save waits for another game that is saving to the same file.
+// Saves hold the lock for a moment only; a lock older than HighScoreStaleLock,
+// or one whose game is no longer running, is taken over.
+inline constexpr std::chrono::milliseconds HighScoreLockWait{5000};
+inline constexpr std::chrono::milliseconds HighScoreStaleLock{10000};
+
+// Rewrites the file with what `merge` makes of the entries it holds now (as
+// ReadHighScores gives them), holding a lock file beside it the whole time.
+// Every game saving to the file takes that lock, so a score saved by another
+// game after this one read the file is merged, never written over.
+//
+// A symbolic link named like the file stays a link: the file it leads to gets
+// the new content. A file without write permission for its owner is left
+// alone and reported, as are a folder in its place, a folder that cannot be
+// written, a full disk, and a lock still held after `lockWait`.
+//
+// Returns an empty string on success, otherwise why the scores could not be
+// saved, naming the file, in words a player understands; the file is then
+// left as it was and `merge` may not have run.
+QString UpdateHighScores(const std::function<QList<ScoreEntry>(const QList<ScoreEntry> &)> &merge,
+                         std::chrono::milliseconds lockWait = HighScoreLockWait);
+
+// Replaces the file's entries with these, in the given order, the same way.
+QString WriteHighScores(const QList<ScoreEntry> &entries, std::chrono::milliseconds lockWait = HighScoreLockWait);

@@ -5,6 +5,7 @@
 #include <QStringDecoder>
 
 #include <algorithm>
+#include <cerrno>
 #include <cstring>
 
 namespace platform {
@@ -156,7 +157,8 @@ TextWriter::TextWriter(const QString &fileName)
 {
     // Unbuffered, so that every failing write is seen here, not in a flush
     // inside commit().
-    file_.open(QIODevice::WriteOnly | QIODevice::Unbuffered);
+    if (!file_.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
+        errorNumber_ = errno;
 }
 
 void TextWriter::print(std::int16_t number, QStringView text)
@@ -178,6 +180,7 @@ void TextWriter::print(std::int16_t number, QStringView text)
         if (written > 0) {
             rest = rest.sliced(written);
         } else {
+            errorNumber_ = errno;
             writeError_ = file_.errorString();
             file_.cancelWriting();
         }
@@ -188,6 +191,8 @@ QString TextWriter::commit()
 {
     if (file_.isOpen() && file_.commit())
         return {};
+    if (errorNumber_ == 0)
+        errorNumber_ = errno;
     const QString reason = writeError_.isEmpty() ? file_.errorString() : writeError_;
     return reason.isEmpty() ? QStringLiteral("Unknown error") : reason;
 }

@@ -75,9 +75,13 @@ public:
     // Replaces the file. Returns an empty string on success, otherwise the
     // reason it failed, in words a user can read.
     QString commit();
+    // The system's error number of the first failure (errno), 0 when it is
+    // not known; lets a caller say what went wrong in its own words.
+    int errorNumber() const { return errorNumber_; }
 
 private:
     QSaveFile file_;
+    int errorNumber_ = 0;
     // The first failed write; nothing is written after it, and QSaveFile's
     // own error string no longer holds it once the commit has failed.
     QString writeError_;

@@ -86,6 +86,7 @@ private slots:
     void summary_tiesKeepTheOldEntriesAhead();
     void summary_buttonsOpenTheTableAndClose();
     void summary_twoGamesInARowBothCount();
+    void summary_keepsScoresSavedWhileItAsked();
 };
 
 
@@ -317,6 +318,20 @@ void TestHighScores::summary_twoGamesInARowBothCount()
     // Sixes 30, three and four of a kind 30 each, five of a kind 50, chance 30.
     QCOMPARE(fileLines(t).mid(0, 3),
              QList<QByteArray>({" 170 First\r", " 170 Second\r", " 0 Nobody\r"}));
+}
+
+void TestHighScores::summary_keepsScoresSavedWhileItAsked()
+{
+    // Two games in one folder: this one has read the table, and while its
+    // player types a name the other game saves two high scores.
+    Table &t = table();
+    t.dir.write(u"High Scores.dat"_s, ResetFile);
+    t.dialogs.whileOpen = [&t](const testkit::ScriptedDialogs::Call &call) {
+        if (call.title == u"High Score"_s)
+            t.dir.write(u"High Scores.dat"_s, fileOf({{80, "Bea"}, {65, "Cy"}}) + ResetFile.first(11 * 8));
+    };
+    finishGame(t, {70}, {u"Al"_s});
+    QCOMPARE(t.dir.read(u"High Scores.dat"_s), fileOf({{80, "Bea"}, {70, "Al"}, {65, "Cy"}}) + ResetFile.first(11 * 7));
 }
 
 QTEST_MAIN(TestHighScores)

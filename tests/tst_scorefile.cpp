@@ -6,9 +6,11 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QLockFile>
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <chrono>
 #include <memory>
 
 #ifdef Q_OS_UNIX
@@ -40,6 +42,12 @@ void writeFile(const QByteArray &bytes)
     QFile file(HighScoreFileName());
     QVERIFY(file.open(QIODevice::WriteOnly));
     QCOMPARE(file.write(bytes), bytes.size());
+}
+
+// A file as save failures name it.
+QString quotedPath(const QString &name = HighScoreFileName())
+{
+    return u'"' + QDir::toNativeSeparators(QDir::current().absoluteFilePath(name)) + u'"';
 }
 
 QByteArray fileBytes()
@@ -75,6 +83,8 @@ private slots:
     void writeOntoFolder_failsWithReason();
     void writeFailingMidway_leavesOldFileWhole_data();
     void writeFailingMidway_leavesOldFileWhole();
+    void writeThroughLink_fillsItsTargetUnlessReadOnly();
+    void writeWhileLocked_givesWayToALiveGameOnly();
 
 private:
     std::unique_ptr<QTemporaryDir> dir_;
@@ -294,7 +304,7 @@ void tst_ScoreFile::writeAwkwardName_readsBack()
 void tst_ScoreFile::writeOntoFolder_failsWithReason()
 {
     QVERIFY(QDir().mkdir(HighScoreFileName()));
-    QVERIFY(!WriteHighScores(ResetScores()).isEmpty());
+    QCOMPARE(WriteHighScores(ResetScores()), quotedPath() + u" is a folder, not a file."_s);
     QVERIFY(QFileInfo(HighScoreFileName()).isDir());
 }
 
@@ -321,19 +331,64 @@ void tst_ScoreFile::writeFailingMidway_leavesOldFileWhole()
     QCOMPARE(getrlimit(RLIMIT_FSIZE, &saved), 0);
     rlimit small = saved;
     small.rlim_cur = static_cast<rlim_t>(bytesThatFit);
-    QCOMPARE(setrlimit(RLIMIT_FSIZE, &small), 0);
     const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
-    const QString reason = WriteHighScores(ResetScores());
+    // Set once the lock is taken: the lock file does not fit either.
+    const QString reason = UpdateHighScores([&](const QList<ScoreEntry> &) {
+        setrlimit(RLIMIT_FSIZE, &small);
+        return ResetScores();
+    });
     setrlimit(RLIMIT_FSIZE, &saved);
     std::signal(SIGXFSZ, oldHandler);
 
-    QCOMPARE(reason, qt_error_string(EFBIG));
+    QCOMPARE(reason, quotedPath() + u" could not be written: the disk is full."_s);
     QCOMPARE(fileBytes(), old);
     QCOMPARE(QDir().entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
              QStringList{HighScoreFileName()});
 #else
     QSKIP("Needs a POSIX file size limit to make the write fail");
 #endif
+}
+
+void tst_ScoreFile::writeThroughLink_fillsItsTargetUnlessReadOnly()
+{
+    QVERIFY(QDir().mkdir(u"shared"_s));
+    QVERIFY(QFile::link(u"shared/scores.txt"_s, HighScoreFileName())); // to no file yet
+    QCOMPARE(WriteHighScores({{5, u"Ann"_s}}), QString());
+    QCOMPARE(WriteHighScores({{7, u"Bob"_s}}), QString());
+    QVERIFY(QFileInfo(HighScoreFileName()).isSymLink());
+    QCOMPARE(fileBytes(), QByteArray(" 7 Bob\r\n"));
+
+    // Refused even where the folder would let a new file take its place, as
+    // it does for root.
+    QVERIFY(QFile::setPermissions(u"shared/scores.txt"_s, QFileDevice::ReadOwner));
+    QCOMPARE(WriteHighScores(ResetScores()),
+             quotedPath(u"shared/scores.txt"_s) + u" is read-only, so it was left as it is."_s);
+    QCOMPARE(fileBytes(), QByteArray(" 7 Bob\r\n"));
+}
+
+void tst_ScoreFile::writeWhileLocked_givesWayToALiveGameOnly()
+{
+    writeFile(" 50 Ann\r\n");
+    QFile lock(HighScoreFileName() + u".lock"_s);
+    QByteArray held;
+    {
+        QLockFile otherGame(lock.fileName());
+        QVERIFY(otherGame.tryLock());
+        QCOMPARE(WriteHighScores(ResetScores(), std::chrono::milliseconds(200)),
+                 quotedPath() + u" is being saved by another game, which has not finished."_s);
+        QCOMPARE(fileBytes(), QByteArray(" 50 Ann\r\n"));
+        QVERIFY(lock.open(QIODevice::ReadOnly));
+        held = lock.readAll();
+        lock.close();
+    }
+    // The same lock left behind by a game that is gone: no process has the
+    // highest number there is.
+    held.replace(0, held.indexOf('\n'), "2147483647");
+    QVERIFY(lock.open(QIODevice::WriteOnly));
+    lock.write(held);
+    lock.close();
+    QCOMPARE(WriteHighScores(ResetScores()), QString());
+    QVERIFY(!lock.exists());
 }
 
 QTEST_GUILESS_MAIN(tst_ScoreFile)

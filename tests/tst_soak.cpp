@@ -196,10 +196,8 @@ void TestSoak::manyGamesInOneProcess()
             }
             if (!highScores.isEmpty())
                 table.dir.write(HighScoreFileName(), highScores);
-            // Every game leaves its eight scorecards loaded, hidden, until the
-            // program ends, and each one makes every later hand-over a little
-            // slower: short sessions keep this test quick. Painting is left
-            // out for the same reason; nothing here looks at pixels.
+            // Painting is left out to keep this test quick; nothing here
+            // looks at pixels.
             table.frame->tNewPlay.setInterval(0);
             table.frame->setUpdatesEnabled(false);
             QVERIFY(table.frame->TurnWarning);
