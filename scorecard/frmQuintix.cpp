@@ -186,8 +186,10 @@ bool frmQuintix::eventFilter(QObject *watched, QEvent *event)
 {
     // A card hidden and shown again while it stays the active window (the
     // only player's) is not activated anew; its Show comes after the window
-    // has put the focus on its first control.
-    if (watched == window() && event->type() == QEvent::Show && window()->windowState().testFlag(Qt::WindowActive))
+    // has put the focus on its first control. The event's type comes first:
+    // the filter also sees the events of a window being destroyed, which is
+    // no sub-window any more.
+    if (event->type() == QEvent::Show && watched == window() && window()->windowState().testFlag(Qt::WindowActive))
         ComeIntoPlay();
     if (event->type() == QEvent::KeyPress) {
         const auto *key = static_cast<QKeyEvent *>(event);
