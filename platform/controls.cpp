@@ -12,6 +12,9 @@
 #include <QStyleOptionButton>
 #include <QStylePainter>
 
+#include <algorithm>
+#include <cmath>
+
 using namespace Qt::StringLiterals;
 
 namespace platform {
@@ -32,6 +35,51 @@ QColor FromColorValue(std::uint32_t value)
 {
     return QColor(int(value & 0xFF), int(value >> 8 & 0xFF), int(value >> 16 & 0xFF));
 }
+
+namespace {
+
+// At a fractional screen scale a line one logical pixel wide falls between
+// device pixels: smeared over two faint rows, or clipped away altogether.
+// Lines and borders are therefore laid out in whole device pixels: ends
+// rounded to the nearest pixel everywhere, so lines that meet still meet, and
+// at least one device pixel wide.
+struct DevicePixels {
+    explicit DevicePixels(const QPainter &painter)
+        : toDevice(painter.deviceTransform())
+        , width(std::max(1, qRound(toDevice.m11())))
+    {
+    }
+
+    // The device pixels wholly inside a logical rectangle.
+    QRect inside(const QRect &logical) const
+    {
+        const QRectF area = toDevice.mapRect(QRectF(logical));
+        constexpr double slack = 1e-6;
+        return QRect(QPoint(int(std::ceil(area.left() - slack)), int(std::ceil(area.top() - slack))),
+                     QPoint(int(std::floor(area.right() + slack)) - 1, int(std::floor(area.bottom() + slack)) - 1));
+    }
+
+    void fill(QPainter &painter, const QRect &pixels, const QColor &colour) const
+    {
+        // Unantialiased, a fill covers exactly the pixels whose centres lie
+        // inside, and these edges lie on pixel boundaries.
+        painter.fillRect(toDevice.inverted().mapRect(QRectF(pixels)), colour);
+    }
+
+    // A frame of the rule width just inside the pixels.
+    void frame(QPainter &painter, const QRect &pixels, const QColor &colour) const
+    {
+        fill(painter, QRect(pixels.left(), pixels.top(), pixels.width(), width), colour);
+        fill(painter, QRect(pixels.left(), pixels.bottom() - width + 1, pixels.width(), width), colour);
+        fill(painter, QRect(pixels.left(), pixels.top(), width, pixels.height()), colour);
+        fill(painter, QRect(pixels.right() - width + 1, pixels.top(), width, pixels.height()), colour);
+    }
+
+    QTransform toDevice;
+    int width;
+};
+
+} // namespace
 
 // -- Label ------------------------------------------------------------------
 
@@ -89,8 +137,8 @@ void Label::paintEvent(QPaintEvent *event)
     if (!border_)
         return;
     QPainter painter(this);
-    painter.setPen(QPalette().color(QPalette::Active, QPalette::Text));
-    painter.drawRect(rect().adjusted(0, 0, -1, -1));
+    const DevicePixels pixels(painter);
+    pixels.frame(painter, pixels.inside(rect()), QPalette().color(QPalette::Active, QPalette::Text));
 }
 
 // -- CommandButton --------------------------------------------------------------
@@ -221,28 +269,40 @@ Shape::Shape(QWidget *parent, const QRect &geometry)
 void Shape::paintEvent(QPaintEvent *)
 {
     QPainter painter(this);
+    const DevicePixels pixels(painter);
+    const QRect outline = pixels.inside(rect());
+    const double scale = pixels.toDevice.m11();
+    // Three logical pixels wide, a whole number of device pixels, centred on
+    // a whole or half pixel so its straight sides cover whole pixels.
+    const int width = std::max(1, qRound(3 * scale));
+    painter.setWorldTransform(pixels.toDevice.inverted());
     painter.setRenderHint(QPainter::Antialiasing);
-    QPen pen(palette().color(QPalette::Highlight), 3);
-    painter.setPen(pen);
-    painter.drawRoundedRect(QRectF(rect()).adjusted(1.5, 1.5, -1.5, -1.5), 5, 5);
+    painter.setPen(QPen(palette().color(QPalette::Highlight), width));
+    const double inset = width / 2.0;
+    painter.drawRoundedRect(QRectF(outline).adjusted(inset, inset, -inset, -inset), 5 * scale, 5 * scale);
 }
 
 Line::Line(QWidget *parent, int x1, int y1, int x2, int y2)
     : QWidget(parent)
 {
-    setGeometry(QRect(QPoint(Px(std::min(x1, x2)), Px(std::min(y1, y2))),
-                      QPoint(Px(std::max(x1, x2)), Px(std::max(y1, y2)))));
+    const QPoint from(Px(std::min(x1, x2)), Px(std::min(y1, y2)));
+    const QPoint to(Px(std::max(x1, x2)), Px(std::max(y1, y2)));
+    constexpr int slack = 2;
+    const QRect area = QRect(from, to).adjusted(-slack, -slack, slack, slack);
+    setGeometry(area);
+    from_ = from - area.topLeft();
+    to_ = to - area.topLeft();
     setAttribute(Qt::WA_TransparentForMouseEvents);
 }
 
 void Line::paintEvent(QPaintEvent *)
 {
     QPainter painter(this);
-    painter.setPen(palette().color(QPalette::WindowText));
-    if (width() > height())
-        painter.drawLine(0, 0, width() - 1, 0);
-    else
-        painter.drawLine(0, 0, 0, height() - 1);
+    const DevicePixels pixels(painter);
+    const QPoint from = pixels.toDevice.map(QPointF(from_)).toPoint();
+    const QPoint to = pixels.toDevice.map(QPointF(to_)).toPoint();
+    pixels.fill(painter, QRect(from, QSize(to.x() - from.x() + pixels.width, to.y() - from.y() + pixels.width)),
+                palette().color(QPalette::WindowText));
 }
 
 // -- Timer ------------------------------------------------------------------

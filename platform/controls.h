@@ -128,7 +128,9 @@ protected:
     void paintEvent(QPaintEvent *event) override;
 };
 
-// A one-pixel straight line between two points given in twips.
+// A one-pixel horizontal or vertical line between two points given in twips,
+// both ends included. The widget reaches a little past the line, so that at
+// any screen scale the line's device pixels lie inside it.
 class Line : public QWidget
 {
     Q_OBJECT
@@ -138,6 +140,9 @@ public:
 
 protected:
     void paintEvent(QPaintEvent *event) override;
+
+private:
+    QPoint from_, to_;
 };
 
 // While Enabled, one tick per Interval on the user-interface thread.

@@ -16,6 +16,7 @@
 
 using namespace Qt::StringLiterals;
 using gamekit::Table;
+using platform::Px;
 using platform::vbBlack;
 using platform::vbRed;
 
@@ -52,6 +53,32 @@ void postClick(QWidget *widget)
                                                         Qt::LeftButton, Qt::NoModifier));
     QCoreApplication::postEvent(widget, new QMouseEvent(QEvent::MouseButtonRelease, at, global, Qt::LeftButton,
                                                         Qt::NoButton, Qt::NoModifier));
+}
+
+// A logical rectangle of a widget, cut from a picture of its window.
+QImage pixelsOf(const QImage &window, const QWidget *widget, const QRect &logical)
+{
+    const qreal ratio = widget->devicePixelRatioF();
+    const QPoint at = widget->mapTo(widget->window(), logical.topLeft());
+    return window.copy(QRectF(QPointF(at) * ratio, QSizeF(logical.size()) * ratio).toAlignedRect());
+}
+
+// Whether a black rule one logical pixel wide has a black pixel within a
+// pixel across at every device pixel along it (ends aside): neither missing
+// nor smeared into two grey ones.
+bool whole(const QImage &window, const QWidget *widget, const QRect &rule)
+{
+    const bool upright = rule.width() == 1;
+    const QImage strip = pixelsOf(window, widget, upright ? rule.adjusted(-1, 0, 1, 0) : rule.adjusted(0, -1, 0, 1))
+                             .transformed(QTransform().rotate(upright ? 90 : 0));
+    for (int x = 3; x < strip.width() - 3; ++x) {
+        int y = 0;
+        while (y < strip.height() && qGray(strip.pixel(x, y)) > 40)
+            ++y;
+        if (y == strip.height())
+            return false;
+    }
+    return true;
 }
 
 // The player's whole card in thirteen turns: upper 3+6+9+12+15+18 = 63
@@ -105,6 +132,8 @@ private slots:
     void scoring_writesPointsOrZero();
     void scoring_reportsThePointsAndClearsPreviews();
     void scoring_refusesASecondCategoryInOneTurn();
+
+    void look_linesAndBordersAreWholeAtEveryScale();
 
     void accessibility_describesDiceAndBoxes();
     void wholeGame_onePlayerTotalsAndEnd();
@@ -615,6 +644,34 @@ void TestGame::scoring_refusesASecondCategoryInOneTurn()
     QCOMPARE(card->lblChance->ForeColor(), vbRed);
     QCOMPARE(card->lblNums(6)->ForeColor(), vbRed);
     QCOMPARE(card->lblChance->Caption(), QString());
+}
+
+// ctest runs this at fractional screen scales too, where a line one logical
+// pixel wide falls between device pixels.
+void TestGame::look_linesAndBordersAreWholeAtEveryScale()
+{
+    Table &t = table();
+    t.newGame(u"1"_s);
+    frmQuintix *card = t.current();
+    gamekit::roll(card, {1, 2, 3, 4, 5});
+    QCoreApplication::processEvents();
+    const QImage image = t.frame->grab().toImage();
+
+    // The card's seven lines, in twips as designed, and every box's four edges.
+    const QString where = u"%1,%2 at scale "_s + QString::number(t.frame->devicePixelRatioF());
+    for (const QLine &l : {QLine(120, 1080, 3720, 1080), QLine(120, 5880, 3720, 5880), QLine(120, 1080, 120, 5880),
+                           QLine(3720, 1080, 3720, 5880), QLine(1920, 1080, 1920, 5880), QLine(120, 3960, 1920, 3960),
+                           QLine(1920, 4560, 3720, 4560)}) {
+        const QRect rule(QPoint(Px(l.x1()), Px(l.y1())), QPoint(Px(l.x2()), Px(l.y2())));
+        QVERIFY2(whole(image, card->lblMemo->parentWidget(), rule), qPrintable(where.arg(l.x1()).arg(l.y1())));
+    }
+    QList<platform::Label *> boxes = gamekit::scoreBoxes(card);
+    boxes << card->lblSubTot << card->lblBonus << card->lblTotal1 << card->lblTotal2 << card->lblGrandTotal;
+    for (const platform::Label *box : boxes) {
+        const int w = box->width(), h = box->height();
+        for (const QRect &edge : {QRect(0, 0, w, 1), QRect(0, h - 1, w, 1), QRect(0, 0, 1, h), QRect(w - 1, 0, 1, h)})
+            QVERIFY2(whole(image, box, edge), qPrintable(where.arg(box->x()).arg(box->y())));
+    }
 }
 
 void TestGame::accessibility_describesDiceAndBoxes()
