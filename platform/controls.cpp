@@ -36,7 +36,69 @@ QColor FromColorValue(std::uint32_t value)
     return QColor(int(value & 0xFF), int(value >> 8 & 0xFF), int(value >> 16 & 0xFF));
 }
 
+double ContrastRatio(const QColor &a, const QColor &b)
+{
+    const auto luminance = [](const QColor &c) {
+        const auto linear = [](double v) { return v <= 0.04045 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4); };
+        return 0.2126 * linear(c.redF()) + 0.7152 * linear(c.greenF()) + 0.0722 * linear(c.blueF());
+    };
+    const double la = luminance(a), lb = luminance(b);
+    return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
+}
+
 namespace {
+
+// The colour itself when it reaches the ratio against the background;
+// otherwise the colour mixed with black or white, whichever the background
+// leaves more room for, just far enough to reach it. Red stays a red: darker
+// on a light background, lighter on a dark one.
+QColor legible(const QColor &colour, const QColor &background, double ratio)
+{
+    if (ContrastRatio(colour, background) >= ratio)
+        return colour;
+    const QColor extreme = ContrastRatio(Qt::black, background) >= ContrastRatio(Qt::white, background)
+                               ? QColor(Qt::black)
+                               : QColor(Qt::white);
+    const auto mix = [&](int step) {
+        const auto channel = [step](int from, int to) { return from + (to - from) * step / 255; };
+        return QColor(channel(colour.red(), extreme.red()), channel(colour.green(), extreme.green()),
+                      channel(colour.blue(), extreme.blue()));
+    };
+    int low = 0, high = 255;
+    while (low < high) {
+        const int step = (low + high) / 2;
+        if (ContrastRatio(mix(step), background) >= ratio)
+            high = step;
+        else
+            low = step + 1;
+    }
+    return mix(high);
+}
+
+// Used scores and totals must read at a glance: 7 to 1. Red previews need
+// 4.5 to 1; a little more keeps the thin, antialiased strokes of small digits
+// above that too.
+constexpr double PlainContrast = 7.0;
+constexpr double RedContrast = 5.0;
+// Lines and borders are not text: 3 to 1 lets them be seen.
+constexpr double RuleContrast = 3.0;
+
+// The theme's text colour as lines, borders and black text show it.
+QColor plainColour(const QPalette &palette)
+{
+    return legible(palette.color(QPalette::WindowText), palette.color(QPalette::Window), PlainContrast);
+}
+
+// A colour value as it shows on a palette's window background.
+QColor shownColour(std::uint32_t value, const QPalette &palette)
+{
+    const QColor background = palette.color(QPalette::Window);
+    if (value == vbBlack)
+        return plainColour(palette);
+    if (value == vbRed)
+        return legible(QColor(255, 0, 0), background, RedContrast);
+    return legible(FromColorValue(value), background, PlainContrast);
+}
 
 // At a fractional screen scale a line one logical pixel wide falls between
 // device pixels: smeared over two faint rows, or clipped away altogether.
@@ -78,6 +140,13 @@ struct DevicePixels {
     QTransform toDevice;
     int width;
 };
+
+// Labels paint on their parent's background; a theme's text colour is read
+// from the parent too, as a label's own palette may carry its colour value.
+const QPalette &surroundings(const QWidget *widget)
+{
+    return widget->parentWidget() ? widget->parentWidget()->palette() : widget->palette();
+}
 
 } // namespace
 
@@ -131,14 +200,21 @@ void Label::mouseReleaseEvent(QMouseEvent *event)
         emit Click();
 }
 
-void Label::paintEvent(QPaintEvent *event)
+void Label::paintEvent(QPaintEvent *)
 {
-    QLabel::paintEvent(event);
+    // As QLabel paints plain text, in the colour the value stands for.
+    QPainter painter(this);
+    const QPalette &around = surroundings(this);
+    QPalette colours = palette();
+    colours.setColor(QPalette::WindowText, shownColour(ForeColor(), around));
+    const QRect area = contentsRect().marginsRemoved(QMargins(margin(), margin(), margin(), margin()));
+    const int flags =
+        int(QStyle::visualAlignment(layoutDirection(), alignment())) | (wordWrap() ? Qt::TextWordWrap : 0);
+    style()->drawItemText(&painter, area, flags, colours, isEnabled(), text(), QPalette::WindowText);
     if (!border_)
         return;
-    QPainter painter(this);
     const DevicePixels pixels(painter);
-    pixels.frame(painter, pixels.inside(rect()), QPalette().color(QPalette::Active, QPalette::Text));
+    pixels.frame(painter, pixels.inside(rect()), plainColour(around));
 }
 
 // -- CommandButton --------------------------------------------------------------
@@ -277,7 +353,9 @@ void Shape::paintEvent(QPaintEvent *)
     const int width = std::max(1, qRound(3 * scale));
     painter.setWorldTransform(pixels.toDevice.inverted());
     painter.setRenderHint(QPainter::Antialiasing);
-    painter.setPen(QPen(palette().color(QPalette::Highlight), width));
+    const QColor colour =
+        legible(palette().color(QPalette::Highlight), palette().color(QPalette::Window), RuleContrast);
+    painter.setPen(QPen(colour, width));
     const double inset = width / 2.0;
     painter.drawRoundedRect(QRectF(outline).adjusted(inset, inset, -inset, -inset), 5 * scale, 5 * scale);
 }
@@ -302,7 +380,7 @@ void Line::paintEvent(QPaintEvent *)
     const QPoint from = pixels.toDevice.map(QPointF(from_)).toPoint();
     const QPoint to = pixels.toDevice.map(QPointF(to_)).toPoint();
     pixels.fill(painter, QRect(from, QSize(to.x() - from.x() + pixels.width, to.y() - from.y() + pixels.width)),
-                palette().color(QPalette::WindowText));
+                plainColour(palette()));
 }
 
 // -- Timer ------------------------------------------------------------------

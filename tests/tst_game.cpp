@@ -12,10 +12,13 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QMouseEvent>
+#include <QScreen>
+#include <QStyle>
 #include <QTest>
 
 using namespace Qt::StringLiterals;
 using gamekit::Table;
+using platform::ContrastRatio;
 using platform::Px;
 using platform::vbBlack;
 using platform::vbRed;
@@ -61,6 +64,18 @@ QImage pixelsOf(const QImage &window, const QWidget *widget, const QRect &logica
     const qreal ratio = widget->devicePixelRatioF();
     const QPoint at = widget->mapTo(widget->window(), logical.topLeft());
     return window.copy(QRectF(QPointF(at) * ratio, QSizeF(logical.size()) * ratio).toAlignedRect());
+}
+
+// A box's text as drawn: the pixel that stands out most from the background.
+QColor textIn(const QImage &window, const QWidget *box, const QColor &background)
+{
+    const QImage inner = pixelsOf(window, box, box->rect().adjusted(3, 3, -3, -3));
+    QColor text = background;
+    for (int y = 0; y < inner.height(); ++y)
+        for (int x = 0; x < inner.width(); ++x)
+            if (ContrastRatio(inner.pixelColor(x, y), background) > ContrastRatio(text, background))
+                text = inner.pixelColor(x, y);
+    return text;
 }
 
 // Whether a black rule one logical pixel wide has a black pixel within a
@@ -133,7 +148,7 @@ private slots:
     void scoring_reportsThePointsAndClearsPreviews();
     void scoring_refusesASecondCategoryInOneTurn();
 
-    void look_linesAndBordersAreWholeAtEveryScale();
+    void look_readableOnEveryThemeAndWholeAtEveryScale();
 
     void accessibility_describesDiceAndBoxes();
     void wholeGame_onePlayerTotalsAndEnd();
@@ -648,14 +663,46 @@ void TestGame::scoring_refusesASecondCategoryInOneTurn()
 
 // ctest runs this at fractional screen scales too, where a line one logical
 // pixel wide falls between device pixels.
-void TestGame::look_linesAndBordersAreWholeAtEveryScale()
+void TestGame::look_readableOnEveryThemeAndWholeAtEveryScale()
 {
+    // The yardstick: pure red on the default light grey reads at 3.5 to 1.
+    QCOMPARE(qRound(ContrastRatio(Qt::red, QColor(0xef, 0xef, 0xef)) * 10), 35);
+    const QPalette light = QApplication::style()->standardPalette();
+    QPalette dark = light, contrast = light;
+    dark.setColor(QPalette::Window, QColor(0x35, 0x35, 0x35));
+    dark.setColor(QPalette::WindowText, QColor(0xee, 0xee, 0xec));
+    contrast.setColor(QPalette::Window, Qt::black);
+    contrast.setColor(QPalette::WindowText, Qt::white);
+    QApplication::setPalette(dark);
     Table &t = table();
     t.newGame(u"1"_s);
     frmQuintix *card = t.current();
-    gamekit::roll(card, {1, 2, 3, 4, 5});
-    QCoreApplication::processEvents();
-    const QImage image = t.frame->grab().toImage();
+    gamekit::playTurn(t.frame.get(), card, {1, 1, 1, 2, 3}, card->lblNums(1));
+    gamekit::roll(card, {5, 5, 5, 5, 2});
+    card->lblGrandTotal->setCaption(u"242"_s);
+
+    // Made on a dark theme, then switched while the game runs.
+    QImage image;
+    for (const QPalette &palette : {dark, contrast, light}) {
+        QApplication::setPalette(palette);
+        QCoreApplication::processEvents();
+        image = t.frame->grab().toImage();
+        const QColor background = palette.color(QPalette::Window);
+        const QColor used = textIn(image, card->lblNums(1), background);
+        const QColor preview = textIn(image, card->lblNums(5), background);
+        QVERIFY2(ContrastRatio(used, background) >= 7 && used.hsvSaturation() < 64, qPrintable(used.name()));
+        QVERIFY(ContrastRatio(textIn(image, card->lblGrandTotal, background), background) >= 7);
+        // Plainly red, and told from a used score at a glance.
+        QVERIFY2(ContrastRatio(preview, background) >= 4.5 && preview.hsvHue() <= 10 &&
+                     preview.red() - std::max(preview.green(), preview.blue()) >= 96,
+                 qPrintable(preview.name()));
+        QCOMPARE(card->lblNums(1)->ForeColor(), vbBlack);
+        QCOMPARE(card->lblNums(5)->ForeColor(), vbRed);
+        // The screen is repainted too (the offscreen platform shows it at a scale of 1 only).
+        if (t.frame->devicePixelRatioF() == 1.0)
+            QTRY_COMPARE(
+                textIn(t.frame->screen()->grabWindow(t.frame->winId()).toImage(), card->lblNums(1), background), used);
+    }
 
     // The card's seven lines, in twips as designed, and every box's four edges.
     const QString where = u"%1,%2 at scale "_s + QString::number(t.frame->devicePixelRatioF());
