@@ -14,6 +14,9 @@
 #include <QStyleOptionButton>
 #include <QStylePainter>
 
+#include <algorithm>
+#include <cmath>
+
 using namespace Qt::StringLiterals;
 
 namespace platform {
@@ -34,6 +37,120 @@ QColor FromColorValue(std::uint32_t value)
 {
     return QColor(int(value & 0xFF), int(value >> 8 & 0xFF), int(value >> 16 & 0xFF));
 }
+
+double ContrastRatio(const QColor &a, const QColor &b)
+{
+    const auto luminance = [](const QColor &c) {
+        const auto linear = [](double v) { return v <= 0.04045 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4); };
+        return 0.2126 * linear(c.redF()) + 0.7152 * linear(c.greenF()) + 0.0722 * linear(c.blueF());
+    };
+    const double la = luminance(a), lb = luminance(b);
+    return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
+}
+
+namespace {
+
+// The colour itself when it reaches the ratio against the background;
+// otherwise the colour mixed with black or white, whichever the background
+// leaves more room for, just far enough to reach it. Red stays a red: darker
+// on a light background, lighter on a dark one.
+QColor legible(const QColor &colour, const QColor &background, double ratio)
+{
+    if (ContrastRatio(colour, background) >= ratio)
+        return colour;
+    const QColor extreme = ContrastRatio(Qt::black, background) >= ContrastRatio(Qt::white, background)
+                               ? QColor(Qt::black)
+                               : QColor(Qt::white);
+    const auto mix = [&](int step) {
+        const auto channel = [step](int from, int to) { return from + (to - from) * step / 255; };
+        return QColor(channel(colour.red(), extreme.red()), channel(colour.green(), extreme.green()),
+                      channel(colour.blue(), extreme.blue()));
+    };
+    int low = 0, high = 255;
+    while (low < high) {
+        const int step = (low + high) / 2;
+        if (ContrastRatio(mix(step), background) >= ratio)
+            high = step;
+        else
+            low = step + 1;
+    }
+    return mix(high);
+}
+
+// Used scores and totals must read at a glance: 7 to 1. Red previews need
+// 4.5 to 1; a little more keeps the thin, antialiased strokes of small digits
+// above that too.
+constexpr double PlainContrast = 7.0;
+constexpr double RedContrast = 5.0;
+// Lines and borders are not text: 3 to 1 lets them be seen.
+constexpr double RuleContrast = 3.0;
+
+// The theme's text colour as lines, borders and black text show it.
+QColor plainColour(const QPalette &palette)
+{
+    return legible(palette.color(QPalette::WindowText), palette.color(QPalette::Window), PlainContrast);
+}
+
+// A colour value as it shows on a palette's window background.
+QColor shownColour(std::uint32_t value, const QPalette &palette)
+{
+    const QColor background = palette.color(QPalette::Window);
+    if (value == vbBlack)
+        return plainColour(palette);
+    if (value == vbRed)
+        return legible(QColor(255, 0, 0), background, RedContrast);
+    return legible(FromColorValue(value), background, PlainContrast);
+}
+
+// At a fractional screen scale a line one logical pixel wide falls between
+// device pixels: smeared over two faint rows, or clipped away altogether.
+// Lines and borders are therefore laid out in whole device pixels: ends
+// rounded to the nearest pixel everywhere, so lines that meet still meet, and
+// at least one device pixel wide.
+struct DevicePixels {
+    explicit DevicePixels(const QPainter &painter)
+        : toDevice(painter.deviceTransform())
+        , width(std::max(1, qRound(toDevice.m11())))
+    {
+    }
+
+    // The device pixels wholly inside a logical rectangle.
+    QRect inside(const QRect &logical) const
+    {
+        const QRectF area = toDevice.mapRect(QRectF(logical));
+        constexpr double slack = 1e-6;
+        return QRect(QPoint(int(std::ceil(area.left() - slack)), int(std::ceil(area.top() - slack))),
+                     QPoint(int(std::floor(area.right() + slack)) - 1, int(std::floor(area.bottom() + slack)) - 1));
+    }
+
+    void fill(QPainter &painter, const QRect &pixels, const QColor &colour) const
+    {
+        // Unantialiased, a fill covers exactly the pixels whose centres lie
+        // inside, and these edges lie on pixel boundaries.
+        painter.fillRect(toDevice.inverted().mapRect(QRectF(pixels)), colour);
+    }
+
+    // A frame of the rule width just inside the pixels.
+    void frame(QPainter &painter, const QRect &pixels, const QColor &colour) const
+    {
+        fill(painter, QRect(pixels.left(), pixels.top(), pixels.width(), width), colour);
+        fill(painter, QRect(pixels.left(), pixels.bottom() - width + 1, pixels.width(), width), colour);
+        fill(painter, QRect(pixels.left(), pixels.top(), width, pixels.height()), colour);
+        fill(painter, QRect(pixels.right() - width + 1, pixels.top(), width, pixels.height()), colour);
+    }
+
+    QTransform toDevice;
+    int width;
+};
+
+// Labels paint on their parent's background; a theme's text colour is read
+// from the parent too, as a label's own palette may carry its colour value.
+const QPalette &surroundings(const QWidget *widget)
+{
+    return widget->parentWidget() ? widget->parentWidget()->palette() : widget->palette();
+}
+
+} // namespace
 
 // -- operable without a mouse ----------------------------------------------------
 
@@ -120,12 +237,11 @@ bool canBeClicked(const QWidget *widget) { return widget->isVisible() && widget-
 // window's text colour whatever the control's own. Neither the hold marker (a
 // solid rounded frame in the highlight colour around the die) nor a score
 // box's thin border or red or black score looks like it.
-void paintFocusFrame(QWidget *widget)
+void paintFocusFrame(QPainter &painter, const QWidget *widget)
 {
     if (!widget->hasFocus())
         return;
-    QPainter painter(widget);
-    QPen pen(QPalette().color(QPalette::Active, QPalette::WindowText), 2);
+    QPen pen(plainColour(surroundings(widget)), 2);
     pen.setCapStyle(Qt::FlatCap); // square caps would close the gaps
     pen.setDashPattern({1.5, 1.5});
     painter.setPen(pen);
@@ -224,15 +340,22 @@ void Label::mouseReleaseEvent(QMouseEvent *event)
         emit Click();
 }
 
-void Label::paintEvent(QPaintEvent *event)
+void Label::paintEvent(QPaintEvent *)
 {
-    QLabel::paintEvent(event);
-    paintFocusFrame(this);
-    if (!border_)
-        return;
+    // As QLabel paints plain text, in the colour the value stands for.
     QPainter painter(this);
-    painter.setPen(QPalette().color(QPalette::Active, QPalette::Text));
-    painter.drawRect(rect().adjusted(0, 0, -1, -1));
+    const QPalette &around = surroundings(this);
+    QPalette colours = palette();
+    colours.setColor(QPalette::WindowText, shownColour(ForeColor(), around));
+    const QRect area = contentsRect().marginsRemoved(QMargins(margin(), margin(), margin(), margin()));
+    const int flags =
+        int(QStyle::visualAlignment(layoutDirection(), alignment())) | (wordWrap() ? Qt::TextWordWrap : 0);
+    style()->drawItemText(&painter, area, flags, colours, isEnabled(), text(), QPalette::WindowText);
+    if (border_) {
+        const DevicePixels pixels(painter);
+        pixels.frame(painter, pixels.inside(rect()), plainColour(around));
+    }
+    paintFocusFrame(painter, this);
 }
 
 // -- CommandButton --------------------------------------------------------------
@@ -320,13 +443,13 @@ void PictureBox::mouseDoubleClickEvent(QMouseEvent *event) { event->accept(); }
 
 void PictureBox::paintEvent(QPaintEvent *)
 {
+    QPainter painter(this);
     if (!picture_.isNull()) {
-        QPainter painter(this);
         const QSize size = picture_.deviceIndependentSize().toSize();
         const QRect target(QPoint((width() - size.width()) / 2, (height() - size.height()) / 2), size);
         painter.drawPixmap(target, picture_);
     }
-    paintFocusFrame(this);
+    paintFocusFrame(painter, this);
 }
 
 QPixmap LoadPicture(const QString &fileName)
@@ -370,28 +493,42 @@ Shape::Shape(QWidget *parent, const QRect &geometry)
 void Shape::paintEvent(QPaintEvent *)
 {
     QPainter painter(this);
+    const DevicePixels pixels(painter);
+    const QRect outline = pixels.inside(rect());
+    const double scale = pixels.toDevice.m11();
+    // Three logical pixels wide, a whole number of device pixels, centred on
+    // a whole or half pixel so its straight sides cover whole pixels.
+    const int width = std::max(1, qRound(3 * scale));
+    painter.setWorldTransform(pixels.toDevice.inverted());
     painter.setRenderHint(QPainter::Antialiasing);
-    QPen pen(palette().color(QPalette::Highlight), 3);
-    painter.setPen(pen);
-    painter.drawRoundedRect(QRectF(rect()).adjusted(1.5, 1.5, -1.5, -1.5), 5, 5);
+    const QColor colour =
+        legible(palette().color(QPalette::Highlight), palette().color(QPalette::Window), RuleContrast);
+    painter.setPen(QPen(colour, width));
+    const double inset = width / 2.0;
+    painter.drawRoundedRect(QRectF(outline).adjusted(inset, inset, -inset, -inset), 5 * scale, 5 * scale);
 }
 
 Line::Line(QWidget *parent, int x1, int y1, int x2, int y2)
     : QWidget(parent)
 {
-    setGeometry(QRect(QPoint(Px(std::min(x1, x2)), Px(std::min(y1, y2))),
-                      QPoint(Px(std::max(x1, x2)), Px(std::max(y1, y2)))));
+    const QPoint from(Px(std::min(x1, x2)), Px(std::min(y1, y2)));
+    const QPoint to(Px(std::max(x1, x2)), Px(std::max(y1, y2)));
+    constexpr int slack = 2;
+    const QRect area = QRect(from, to).adjusted(-slack, -slack, slack, slack);
+    setGeometry(area);
+    from_ = from - area.topLeft();
+    to_ = to - area.topLeft();
     setAttribute(Qt::WA_TransparentForMouseEvents);
 }
 
 void Line::paintEvent(QPaintEvent *)
 {
     QPainter painter(this);
-    painter.setPen(palette().color(QPalette::WindowText));
-    if (width() > height())
-        painter.drawLine(0, 0, width() - 1, 0);
-    else
-        painter.drawLine(0, 0, 0, height() - 1);
+    const DevicePixels pixels(painter);
+    const QPoint from = pixels.toDevice.map(QPointF(from_)).toPoint();
+    const QPoint to = pixels.toDevice.map(QPointF(to_)).toPoint();
+    pixels.fill(painter, QRect(from, QSize(to.x() - from.x() + pixels.width, to.y() - from.y() + pixels.width)),
+                plainColour(palette()));
 }
 
 // -- Timer ------------------------------------------------------------------

@@ -24,6 +24,9 @@ constexpr std::uint32_t vbRed = 0x0000FF;
 std::uint32_t ToColorValue(const QColor &color);
 QColor FromColorValue(std::uint32_t value);
 
+// How readable one colour is on another: 1 (the same) to 21 (black on white).
+double ContrastRatio(const QColor &a, const QColor &b);
+
 // A press and a release of the left button, both on the widget: a click.
 class ClickDetector
 {
@@ -39,6 +42,11 @@ private:
 // A text label. Its text colour and caption are the state the game reads back,
 // so both are plain properties here. The optional single border is drawn in the
 // window's frame colour, whatever the text colour.
+//
+// The colour value is what the game means, not the paint: black shows in the
+// desktop theme's own text colour and red in a red that reads on the theme's
+// background, light or dark; a label without a colour of its own follows the
+// theme.
 //
 // A label the player clicks can also be made operable without a mouse
 // (setClickable, as for PictureBox): it joins the tab order, Space or Enter
@@ -153,7 +161,9 @@ protected:
     void paintEvent(QPaintEvent *event) override;
 };
 
-// A one-pixel straight line between two points given in twips.
+// A one-pixel horizontal or vertical line between two points given in twips,
+// both ends included. The widget reaches a little past the line, so that at
+// any screen scale the line's device pixels lie inside it.
 class Line : public QWidget
 {
     Q_OBJECT
@@ -163,6 +173,9 @@ public:
 
 protected:
     void paintEvent(QPaintEvent *event) override;
+
+private:
+    QPoint from_, to_;
 };
 
 // While Enabled, one tick per Interval on the user-interface thread.

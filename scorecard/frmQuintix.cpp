@@ -11,6 +11,7 @@
 #include <QShortcut>
 
 #include <algorithm>
+#include <optional>
 
 using namespace Qt::StringLiterals;
 using platform::Label;
@@ -105,11 +106,14 @@ void frmQuintix::createControls(QWidget *client)
         label->setCaption(row.caption);
     }
 
-    auto box = [client](int left, int top, int width, std::uint32_t color) {
+    // Without a colour of its own a box shows the default text colour, which
+    // follows the desktop theme.
+    auto box = [client](int left, int top, int width, std::optional<std::uint32_t> color = std::nullopt) {
         auto *label = new Label(client, TwipsRect(left, top, width, 255));
         label->setSingleBorder(true);
         label->setAlignment(Qt::AlignCenter);
-        label->setForeColor(color);
+        if (color)
+            label->setForeColor(*color);
         return label;
     };
     for (int i = 1; i <= 6; ++i) {
@@ -151,12 +155,11 @@ void frmQuintix::createControls(QWidget *client)
         chain(scoreBox);
     }
 
-    const std::uint32_t plain = platform::ToColorValue(client->palette().color(QPalette::WindowText));
-    lblSubTot = box(1440, 4080, 375, plain);
-    lblBonus = box(1440, 4560, 375, plain);
-    lblTotal1 = box(1440, 5520, 375, plain);
-    lblTotal2 = box(3240, 5520, 375, plain);
-    lblGrandTotal = box(3960, 5520, 1095, plain);
+    lblSubTot = box(1440, 4080, 375);
+    lblBonus = box(1440, 4560, 375);
+    lblTotal1 = box(1440, 5520, 375);
+    lblTotal2 = box(3240, 5520, 375);
+    lblGrandTotal = box(3960, 5520, 1095);
 }
 
 void frmQuintix::Form_Load()

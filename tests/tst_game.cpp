@@ -13,11 +13,15 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QMouseEvent>
+#include <QScreen>
+#include <QStyle>
 #include <QTest>
 #include <QTextLayout>
 
 using namespace Qt::StringLiterals;
 using gamekit::Table;
+using platform::ContrastRatio;
+using platform::Px;
 using platform::vbBlack;
 using platform::vbRed;
 
@@ -89,6 +93,44 @@ QStringList drawnLines(const QLabel *label)
     return lines;
 }
 
+// A logical rectangle of a widget, cut from a picture of its window.
+QImage pixelsOf(const QImage &window, const QWidget *widget, const QRect &logical)
+{
+    const qreal ratio = widget->devicePixelRatioF();
+    const QPoint at = widget->mapTo(widget->window(), logical.topLeft());
+    return window.copy(QRectF(QPointF(at) * ratio, QSizeF(logical.size()) * ratio).toAlignedRect());
+}
+
+// A box's text as drawn: the pixel that stands out most from the background.
+QColor textIn(const QImage &window, const QWidget *box, const QColor &background)
+{
+    const QImage inner = pixelsOf(window, box, box->rect().adjusted(3, 3, -3, -3));
+    QColor text = background;
+    for (int y = 0; y < inner.height(); ++y)
+        for (int x = 0; x < inner.width(); ++x)
+            if (ContrastRatio(inner.pixelColor(x, y), background) > ContrastRatio(text, background))
+                text = inner.pixelColor(x, y);
+    return text;
+}
+
+// Whether a black rule one logical pixel wide has a black pixel within a
+// pixel across at every device pixel along it (ends aside): neither missing
+// nor smeared into two grey ones.
+bool whole(const QImage &window, const QWidget *widget, const QRect &rule)
+{
+    const bool upright = rule.width() == 1;
+    const QImage strip = pixelsOf(window, widget, upright ? rule.adjusted(-1, 0, 1, 0) : rule.adjusted(0, -1, 0, 1))
+                             .transformed(QTransform().rotate(upright ? 90 : 0));
+    for (int x = 3; x < strip.width() - 3; ++x) {
+        int y = 0;
+        while (y < strip.height() && qGray(strip.pixel(x, y)) > 40)
+            ++y;
+        if (y == strip.height())
+            return false;
+    }
+    return true;
+}
+
 // The player's whole card in thirteen turns: upper 3+6+9+12+15+18 = 63
 // (bonus 35, total 98) and lower 17+0+25+30+0+50+22 = 144, 242 in all.
 struct PlannedTurn {
@@ -148,6 +190,8 @@ private slots:
     void scoring_writesPointsOrZero();
     void scoring_reportsThePointsAndClearsPreviews();
     void scoring_refusesASecondCategoryInOneTurn();
+
+    void look_readableOnEveryThemeAndWholeAtEveryScale();
 
     void accessibility_describesDiceAndBoxes();
     void keyboard_wholeGameWithoutAMouse();
@@ -675,6 +719,66 @@ void TestGame::scoring_refusesASecondCategoryInOneTurn()
     QCOMPARE(card->lblChance->ForeColor(), vbRed);
     QCOMPARE(card->lblNums(6)->ForeColor(), vbRed);
     QCOMPARE(card->lblChance->Caption(), QString());
+}
+
+// ctest runs this at fractional screen scales too, where a line one logical
+// pixel wide falls between device pixels.
+void TestGame::look_readableOnEveryThemeAndWholeAtEveryScale()
+{
+    // The yardstick: pure red on the default light grey reads at 3.5 to 1.
+    QCOMPARE(qRound(ContrastRatio(Qt::red, QColor(0xef, 0xef, 0xef)) * 10), 35);
+    const QPalette light = QApplication::style()->standardPalette();
+    QPalette dark = light, contrast = light;
+    dark.setColor(QPalette::Window, QColor(0x35, 0x35, 0x35));
+    dark.setColor(QPalette::WindowText, QColor(0xee, 0xee, 0xec));
+    contrast.setColor(QPalette::Window, Qt::black);
+    contrast.setColor(QPalette::WindowText, Qt::white);
+    QApplication::setPalette(dark);
+    Table &t = table();
+    t.newGame(u"1"_s);
+    frmQuintix *card = t.current();
+    gamekit::playTurn(t.frame.get(), card, {1, 1, 1, 2, 3}, card->lblNums(1));
+    gamekit::roll(card, {5, 5, 5, 5, 2});
+    card->lblGrandTotal->setCaption(u"242"_s);
+
+    // Made on a dark theme, then switched while the game runs.
+    QImage image;
+    for (const QPalette &palette : {dark, contrast, light}) {
+        QApplication::setPalette(palette);
+        QCoreApplication::processEvents();
+        image = t.frame->grab().toImage();
+        const QColor background = palette.color(QPalette::Window);
+        const QColor used = textIn(image, card->lblNums(1), background);
+        const QColor preview = textIn(image, card->lblNums(5), background);
+        QVERIFY2(ContrastRatio(used, background) >= 7 && used.hsvSaturation() < 64, qPrintable(used.name()));
+        QVERIFY(ContrastRatio(textIn(image, card->lblGrandTotal, background), background) >= 7);
+        // Plainly red, and told from a used score at a glance.
+        QVERIFY2(ContrastRatio(preview, background) >= 4.5 && preview.hsvHue() <= 10 &&
+                     preview.red() - std::max(preview.green(), preview.blue()) >= 96,
+                 qPrintable(preview.name()));
+        QCOMPARE(card->lblNums(1)->ForeColor(), vbBlack);
+        QCOMPARE(card->lblNums(5)->ForeColor(), vbRed);
+        // The screen is repainted too (the offscreen platform shows it at a scale of 1 only).
+        if (t.frame->devicePixelRatioF() == 1.0)
+            QTRY_COMPARE(
+                textIn(t.frame->screen()->grabWindow(t.frame->winId()).toImage(), card->lblNums(1), background), used);
+    }
+
+    // The card's seven lines, in twips as designed, and every box's four edges.
+    const QString where = u"%1,%2 at scale "_s + QString::number(t.frame->devicePixelRatioF());
+    for (const QLine &l : {QLine(120, 1080, 3720, 1080), QLine(120, 5880, 3720, 5880), QLine(120, 1080, 120, 5880),
+                           QLine(3720, 1080, 3720, 5880), QLine(1920, 1080, 1920, 5880), QLine(120, 3960, 1920, 3960),
+                           QLine(1920, 4560, 3720, 4560)}) {
+        const QRect rule(QPoint(Px(l.x1()), Px(l.y1())), QPoint(Px(l.x2()), Px(l.y2())));
+        QVERIFY2(whole(image, card->lblMemo->parentWidget(), rule), qPrintable(where.arg(l.x1()).arg(l.y1())));
+    }
+    QList<platform::Label *> boxes = gamekit::scoreBoxes(card);
+    boxes << card->lblSubTot << card->lblBonus << card->lblTotal1 << card->lblTotal2 << card->lblGrandTotal;
+    for (const platform::Label *box : boxes) {
+        const int w = box->width(), h = box->height();
+        for (const QRect &edge : {QRect(0, 0, w, 1), QRect(0, h - 1, w, 1), QRect(0, 0, 1, h), QRect(w - 1, 0, 1, h)})
+            QVERIFY2(whole(image, box, edge), qPrintable(where.arg(box->x()).arg(box->y())));
+    }
 }
 
 void TestGame::accessibility_describesDiceAndBoxes()
