@@ -241,11 +241,17 @@ void paintFocusFrame(QPainter &painter, const QWidget *widget)
 {
     if (!widget->hasFocus())
         return;
-    QPen pen(plainColour(surroundings(widget)), 2);
+    const QPalette &around = surroundings(widget);
+    const QRectF frame = QRectF(widget->rect()).adjusted(2, 2, -2, -2);
+    // The gaps between the dashes are in the window's colour: on a dark
+    // theme the dashes are light, and a die's white face would swallow them.
+    painter.setPen(QPen(around.color(QPalette::Window), 2));
+    painter.drawRect(frame);
+    QPen pen(plainColour(around), 2);
     pen.setCapStyle(Qt::FlatCap); // square caps would close the gaps
     pen.setDashPattern({1.5, 1.5});
     painter.setPen(pen);
-    painter.drawRect(QRectF(widget->rect()).adjusted(2, 2, -2, -2));
+    painter.drawRect(frame);
 }
 
 } // namespace
