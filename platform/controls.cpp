@@ -2,7 +2,8 @@
 // SPDX-License-Identifier: MIT
 #include "platform/controls.h"
 
-#include <QAccessibleWidget>
+#include "platform/pixels.h"
+
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QImage>
@@ -28,120 +29,7 @@ QRect TwipsRect(int left, int top, int width, int height)
     return {Px(left), Px(top), Px(width), Px(height)};
 }
 
-std::uint32_t ToColorValue(const QColor &color)
-{
-    return std::uint32_t(color.red()) | std::uint32_t(color.green()) << 8 | std::uint32_t(color.blue()) << 16;
-}
-
-QColor FromColorValue(std::uint32_t value)
-{
-    return QColor(int(value & 0xFF), int(value >> 8 & 0xFF), int(value >> 16 & 0xFF));
-}
-
-double ContrastRatio(const QColor &a, const QColor &b)
-{
-    const auto luminance = [](const QColor &c) {
-        const auto linear = [](double v) { return v <= 0.04045 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4); };
-        return 0.2126 * linear(c.redF()) + 0.7152 * linear(c.greenF()) + 0.0722 * linear(c.blueF());
-    };
-    const double la = luminance(a), lb = luminance(b);
-    return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
-}
-
 namespace {
-
-// The colour itself when it reaches the ratio against the background;
-// otherwise the colour mixed with black or white, whichever the background
-// leaves more room for, just far enough to reach it. Red stays a red: darker
-// on a light background, lighter on a dark one.
-QColor legible(const QColor &colour, const QColor &background, double ratio)
-{
-    if (ContrastRatio(colour, background) >= ratio)
-        return colour;
-    const QColor extreme = ContrastRatio(Qt::black, background) >= ContrastRatio(Qt::white, background)
-                               ? QColor(Qt::black)
-                               : QColor(Qt::white);
-    const auto mix = [&](int step) {
-        const auto channel = [step](int from, int to) { return from + (to - from) * step / 255; };
-        return QColor(channel(colour.red(), extreme.red()), channel(colour.green(), extreme.green()),
-                      channel(colour.blue(), extreme.blue()));
-    };
-    int low = 0, high = 255;
-    while (low < high) {
-        const int step = (low + high) / 2;
-        if (ContrastRatio(mix(step), background) >= ratio)
-            high = step;
-        else
-            low = step + 1;
-    }
-    return mix(high);
-}
-
-// Used scores and totals must read at a glance: 7 to 1. Red previews need
-// 4.5 to 1; a little more keeps the thin, antialiased strokes of small digits
-// above that too.
-constexpr double PlainContrast = 7.0;
-constexpr double RedContrast = 5.0;
-// Lines and borders are not text: 3 to 1 lets them be seen.
-constexpr double RuleContrast = 3.0;
-
-// The theme's text colour as lines, borders and black text show it.
-QColor plainColour(const QPalette &palette)
-{
-    return legible(palette.color(QPalette::WindowText), palette.color(QPalette::Window), PlainContrast);
-}
-
-// A colour value as it shows on a palette's window background.
-QColor shownColour(std::uint32_t value, const QPalette &palette)
-{
-    const QColor background = palette.color(QPalette::Window);
-    if (value == vbBlack)
-        return plainColour(palette);
-    if (value == vbRed)
-        return legible(QColor(255, 0, 0), background, RedContrast);
-    return legible(FromColorValue(value), background, PlainContrast);
-}
-
-// At a fractional screen scale a line one logical pixel wide falls between
-// device pixels: smeared over two faint rows, or clipped away altogether.
-// Lines and borders are therefore laid out in whole device pixels: ends
-// rounded to the nearest pixel everywhere, so lines that meet still meet, and
-// at least one device pixel wide.
-struct DevicePixels {
-    explicit DevicePixels(const QPainter &painter)
-        : toDevice(painter.deviceTransform())
-        , width(std::max(1, qRound(toDevice.m11())))
-    {
-    }
-
-    // The device pixels wholly inside a logical rectangle.
-    QRect inside(const QRect &logical) const
-    {
-        const QRectF area = toDevice.mapRect(QRectF(logical));
-        constexpr double slack = 1e-6;
-        return QRect(QPoint(int(std::ceil(area.left() - slack)), int(std::ceil(area.top() - slack))),
-                     QPoint(int(std::floor(area.right() + slack)) - 1, int(std::floor(area.bottom() + slack)) - 1));
-    }
-
-    void fill(QPainter &painter, const QRect &pixels, const QColor &colour) const
-    {
-        // Unantialiased, a fill covers exactly the pixels whose centres lie
-        // inside, and these edges lie on pixel boundaries.
-        painter.fillRect(toDevice.inverted().mapRect(QRectF(pixels)), colour);
-    }
-
-    // A frame of the rule width just inside the pixels.
-    void frame(QPainter &painter, const QRect &pixels, const QColor &colour) const
-    {
-        fill(painter, QRect(pixels.left(), pixels.top(), pixels.width(), width), colour);
-        fill(painter, QRect(pixels.left(), pixels.bottom() - width + 1, pixels.width(), width), colour);
-        fill(painter, QRect(pixels.left(), pixels.top(), width, pixels.height()), colour);
-        fill(painter, QRect(pixels.right() - width + 1, pixels.top(), width, pixels.height()), colour);
-    }
-
-    QTransform toDevice;
-    int width;
-};
 
 // Labels paint on their parent's background; a theme's text colour is read
 // from the parent too, as a label's own palette may carry its colour value.
@@ -150,93 +38,20 @@ const QPalette &surroundings(const QWidget *widget)
     return widget->parentWidget() ? widget->parentWidget()->palette() : widget->palette();
 }
 
-} // namespace
-
 // -- operable without a mouse ----------------------------------------------------
 
-namespace {
-
-// Labels and picture boxes as assistive technology sees them: named by what
-// they show, and, when the player can click them, with a press action that is
-// a click.
-class ControlAccessible : public QAccessibleWidget
-{
-public:
-    using QAccessibleWidget::QAccessibleWidget;
-
-    QString text(QAccessible::Text kind) const override
-    {
-        QString text = QAccessibleWidget::text(kind);
-        if (kind == QAccessible::Name && text.isEmpty()) {
-            if (const auto *label = qobject_cast<const QLabel *>(object()))
-                text = label->text();
-        }
-        return text;
-    }
-
-    QStringList actionNames() const override
-    {
-        QStringList names = QAccessibleWidget::actionNames();
-        if (clickable())
-            names.prepend(pressAction());
-        return names;
-    }
-
-    void doAction(const QString &name) override
-    {
-        if (name != pressAction() || !clickable())
-            return QAccessibleWidget::doAction(name);
-        if (auto *label = qobject_cast<Label *>(object()))
-            label->click();
-        else if (auto *picture = qobject_cast<PictureBox *>(object()))
-            picture->click();
-    }
-
-    QStringList keyBindingsForAction(const QString &name) const override
-    {
-        if (name == pressAction() && clickable())
-            return {u"Space"_s};
-        return QAccessibleWidget::keyBindingsForAction(name);
-    }
-
-private:
-    bool clickable() const { return widget()->focusPolicy() != Qt::NoFocus; }
-};
-
-QAccessibleInterface *controlAccessible(const QString &className, QObject *object)
-{
-    if (!object->isWidgetType())
-        return nullptr;
-    auto *widget = static_cast<QWidget *>(object);
-    if (className == QLatin1StringView("platform::Label"))
-        return new ControlAccessible(widget, QAccessible::StaticText);
-    // To a screen reader a picture box is a picture, not an empty panel.
-    if (className == QLatin1StringView("platform::PictureBox"))
-        return new ControlAccessible(widget, QAccessible::Graphic);
-    return nullptr;
-}
-
-void installControlAccessible()
-{
-    static const bool installed = (QAccessible::installFactory(controlAccessible), true);
-    Q_UNUSED(installed);
-}
-
-// Space or Enter on a control that the player can click.
-bool isClickKey(const QWidget *widget, const QKeyEvent *event)
+// Space or Enter, without modifiers.
+bool isPressKey(const QKeyEvent *event)
 {
     const int key = event->key();
-    return widget->focusPolicy() != Qt::NoFocus &&
-           (key == Qt::Key_Space || key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Select) &&
+    return (key == Qt::Key_Space || key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Select) &&
            (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier;
 }
 
-bool canBeClicked(const QWidget *widget) { return widget->isVisible() && widget->isEnabled(); }
-
 // Where the focus is: a bold dashed square just inside the control, in the
-// window's text colour whatever the control's own. Neither the hold marker (a
-// solid rounded frame in the highlight colour around the die) nor a score
-// box's thin border or red or black score looks like it.
+// window's text colour whatever the control's own. Neither a Shape (a solid
+// rounded frame in the highlight colour) nor a label's thin border or red or
+// black caption looks like it.
 void paintFocusFrame(QPainter &painter, const QWidget *widget)
 {
     if (!widget->hasFocus())
@@ -244,7 +59,7 @@ void paintFocusFrame(QPainter &painter, const QWidget *widget)
     const QPalette &around = surroundings(widget);
     const QRectF frame = QRectF(widget->rect()).adjusted(2, 2, -2, -2);
     // The gaps between the dashes are in the window's colour: on a dark
-    // theme the dashes are light, and a die's white face would swallow them.
+    // theme the dashes are light, and a white picture would swallow them.
     painter.setPen(QPen(around.color(QPalette::Window), 2));
     painter.drawRect(frame);
     QPen pen(plainColour(around), 2);
@@ -256,12 +71,47 @@ void paintFocusFrame(QPainter &painter, const QWidget *widget)
 
 } // namespace
 
+Clicks::Clicks(QWidget *control, std::function<void()> emitClick)
+    : control_(control)
+    , emitClick_(std::move(emitClick))
+{
+}
+
+void Clicks::setClickable(bool on) { control_->setFocusPolicy(on ? Qt::TabFocus : Qt::NoFocus); }
+
+bool Clicks::clickable() const { return control_->focusPolicy() != Qt::NoFocus; }
+
+void Clicks::click() const
+{
+    if (control_->isVisible() && control_->isEnabled())
+        emitClick_();
+}
+
+void Clicks::press(const QMouseEvent *event) { pressed_ = event->button() == Qt::LeftButton; }
+
+bool Clicks::release(const QMouseEvent *event)
+{
+    const bool click =
+        pressed_ && event->button() == Qt::LeftButton && control_->rect().contains(event->position().toPoint());
+    pressed_ = false;
+    return click;
+}
+
+bool Clicks::key(const QKeyEvent *event) const
+{
+    if (!clickable() || !isPressKey(event))
+        return false;
+    if (!event->isAutoRepeat())
+        click();
+    return true;
+}
+
 // -- Label ------------------------------------------------------------------
 
 Label::Label(QWidget *parent, const QRect &geometry)
     : QLabel(parent)
+    , clicks_(this, [this] { emit Click(); })
 {
-    installControlAccessible();
     setGeometry(geometry);
     setAlignment(Qt::AlignLeft | Qt::AlignTop);
     setTextFormat(Qt::PlainText);
@@ -273,7 +123,7 @@ void Label::setCaption(const QString &caption)
     showCaption();
 }
 
-void Label::setWordWrap(bool on)
+void Label::setPhraseWrap(bool on)
 {
     QLabel::setWordWrap(on);
     showCaption();
@@ -282,11 +132,11 @@ void Label::setWordWrap(bool on)
 void Label::showCaption()
 {
     if (!wordWrap()) {
-        setText(caption_);
+        QLabel::setText(caption_);
         return;
     }
     static const QRegularExpression phraseBreak(u" {2,}"_s);
-    setText(QString(caption_).replace(phraseBreak, u"\n"_s));
+    QLabel::setText(QString(caption_).replace(phraseBreak, u"\n"_s));
 }
 
 std::uint32_t Label::ForeColor() const { return ToColorValue(palette().color(QPalette::WindowText)); }
@@ -305,42 +155,21 @@ void Label::setSingleBorder(bool on)
     update();
 }
 
-void Label::setClickable(bool on) { setFocusPolicy(on ? Qt::TabFocus : Qt::NoFocus); }
-
-void Label::click()
-{
-    if (canBeClicked(this))
-        emit Click();
-}
-
 void Label::keyPressEvent(QKeyEvent *event)
 {
-    if (!isClickKey(this, event))
-        return QLabel::keyPressEvent(event);
-    // A key held down clicks once, not at the keyboard's repeat rate.
-    if (!event->isAutoRepeat())
-        click();
-}
-
-void ClickDetector::press(const QMouseEvent *event) { pressed_ = event->button() == Qt::LeftButton; }
-
-bool ClickDetector::release(const QWidget *widget, const QMouseEvent *event)
-{
-    const bool click =
-        pressed_ && event->button() == Qt::LeftButton && widget->rect().contains(event->position().toPoint());
-    pressed_ = false;
-    return click;
+    if (!clicks_.key(event))
+        QLabel::keyPressEvent(event);
 }
 
 void Label::mousePressEvent(QMouseEvent *event)
 {
-    click_.press(event);
+    clicks_.press(event);
     QLabel::mousePressEvent(event);
 }
 
 void Label::mouseReleaseEvent(QMouseEvent *event)
 {
-    const bool click = click_.release(this, event);
+    const bool click = clicks_.release(event);
     QLabel::mouseReleaseEvent(event);
     if (click)
         emit Click();
@@ -389,6 +218,16 @@ void CommandButton::setCaption(const QString &caption)
     accessKey_->setKey(QKeySequence::mnemonic(caption));
 }
 
+void CommandButton::keyPressEvent(QKeyEvent *event)
+{
+    // QPushButton takes Enter only in a dialog, where it means the default
+    // button; here a button is pressed by either key.
+    if (!isPressKey(event) || event->key() == Qt::Key_Space)
+        return QPushButton::keyPressEvent(event);
+    if (!event->isAutoRepeat())
+        click();
+}
+
 void CommandButton::paintEvent(QPaintEvent *)
 {
     QStylePainter painter(this);
@@ -409,26 +248,15 @@ void CommandButton::paintEvent(QPaintEvent *)
 
 PictureBox::PictureBox(QWidget *parent, const QRect &geometry)
     : QWidget(parent)
+    , clicks_(this, [this] { emit Click(); })
 {
-    installControlAccessible();
     setGeometry(geometry);
-}
-
-void PictureBox::setClickable(bool on) { setFocusPolicy(on ? Qt::TabFocus : Qt::NoFocus); }
-
-void PictureBox::click()
-{
-    if (canBeClicked(this))
-        emit Click();
 }
 
 void PictureBox::keyPressEvent(QKeyEvent *event)
 {
-    if (!isClickKey(this, event))
-        return QWidget::keyPressEvent(event);
-    // A key held down clicks once, not at the keyboard's repeat rate.
-    if (!event->isAutoRepeat())
-        click();
+    if (!clicks_.key(event))
+        QWidget::keyPressEvent(event);
 }
 
 void PictureBox::setPicture(const QPixmap &picture)
@@ -437,11 +265,11 @@ void PictureBox::setPicture(const QPixmap &picture)
     update();
 }
 
-void PictureBox::mousePressEvent(QMouseEvent *event) { click_.press(event); }
+void PictureBox::mousePressEvent(QMouseEvent *event) { clicks_.press(event); }
 
 void PictureBox::mouseReleaseEvent(QMouseEvent *event)
 {
-    if (click_.release(this, event))
+    if (clicks_.release(event))
         emit Click();
 }
 
@@ -467,7 +295,7 @@ QPixmap LoadPicture(const QString &fileName)
     // Read past QPixmap's cache: a picture replaced on disk shows at once.
     auto tryLoad = [](const QString &path, qreal ratio) {
         // Asked for a file that is not there, QImage would try other names
-        // ("Die1.bmp.png", ...) and could show a stray file as a die.
+        // ("Die1.bmp.png", ...) and could show a stray file in its place.
         QImage image;
         if (!QFileInfo::exists(path) || !image.load(path))
             return QPixmap();

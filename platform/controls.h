@@ -2,12 +2,15 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "platform/colours.h"
+
 #include <QLabel>
 #include <QPixmap>
 #include <QPushButton>
 #include <QTimer>
 
 #include <cstdint>
+#include <functional>
 
 class QShortcut;
 
@@ -18,42 +21,45 @@ constexpr int TwipsPerPixel = 15;
 int Px(int twips);
 QRect TwipsRect(int left, int top, int width, int height);
 
-// Colours as 32-bit values with red in the low byte, then green, then blue.
-constexpr std::uint32_t vbBlack = 0x000000;
-constexpr std::uint32_t vbRed = 0x0000FF;
-std::uint32_t ToColorValue(const QColor &color);
-QColor FromColorValue(std::uint32_t value);
-
-// How readable one colour is on another: 1 (the same) to 21 (black on white).
-double ContrastRatio(const QColor &a, const QColor &b);
-
-// A press and a release of the left button, both on the widget: a click.
-class ClickDetector
+// What makes a label or a picture box clickable. A press and a release of the
+// left button, both on the control, are a click. Once made clickable from the
+// keyboard, the control joins the tab order, and Space or Enter while it has
+// the focus is a click too (a key held down clicks once); only Tab gives it
+// the focus, never a click, so for a mouse player nothing changes.
+class Clicks
 {
 public:
+    Clicks(QWidget *control, std::function<void()> emitClick);
+
+    void setClickable(bool on);
+    bool clickable() const;
+    // A click, if one could reach the control now.
+    void click() const;
     void press(const QMouseEvent *event);
-    // True when this release completes a click on the widget.
-    bool release(const QWidget *widget, const QMouseEvent *event);
+    // True when this release completes a click.
+    bool release(const QMouseEvent *event);
+    // True when the key is one that clicks; it has then been acted on.
+    bool key(const QKeyEvent *event) const;
 
 private:
+    QWidget *control_;
+    std::function<void()> emitClick_;
     bool pressed_ = false;
 };
 
-// A text label. Its text colour and caption are the state the game reads back,
-// so both are plain properties here. The optional single border is drawn in the
+// A text label. Its text colour and caption are the state the program reads
+// back, so both are plain properties here, and the caption is the only way to
+// set its text. The optional single border is drawn in the
 // window's frame colour, whatever the text colour.
 //
-// The colour value is what the game means, not the paint: black shows in the
+// The colour value is what the program means, not the paint: black shows in the
 // desktop theme's own text colour and red in a red that reads on the theme's
 // background, light or dark; a label without a colour of its own follows the
 // theme.
 //
 // A label the player clicks can also be made operable without a mouse
-// (setClickable, as for PictureBox): it joins the tab order, Space or Enter
-// clicks it, a dashed frame shows while it has the focus, and assistive
-// technology can press it. Only Tab gives it the focus, never a click, so
-// for a mouse player nothing changes: the card looks as it always did, and
-// Space after a click still goes to the control that had the focus.
+// (setClickable, see Clicks): a dashed frame shows while it has the focus,
+// and assistive technology can press it.
 class Label : public QLabel
 {
     Q_OBJECT
@@ -64,15 +70,15 @@ public:
     QString Caption() const { return caption_; }
     void setCaption(const QString &caption);
     // A wrapping label puts each phrase of its caption on a line of its own;
-    // phrases are separated by runs of two or more blanks. The game's status
-    // texts rely on that, and font widths must not decide it.
-    void setWordWrap(bool on);
+    // phrases are separated by runs of two or more blanks, and font widths
+    // must not decide where the lines break.
+    void setPhraseWrap(bool on);
     std::uint32_t ForeColor() const;
     void setForeColor(std::uint32_t value);
     void setSingleBorder(bool on);
-    void setClickable(bool on);
+    void setClickable(bool on) { clicks_.setClickable(on); }
     // What a click does, if a click could reach the label now.
-    void click();
+    void click() { clicks_.click(); }
 
 signals:
     void Click();
@@ -84,14 +90,20 @@ protected:
     void paintEvent(QPaintEvent *event) override;
 
 private:
+    // The text is the caption's, laid out in phrases when the label wraps.
+    using QLabel::clear;
+    using QLabel::setNum;
+    using QLabel::setText;
+    using QLabel::setWordWrap;
     void showCaption();
 
     QString caption_;
     bool border_ = false;
-    ClickDetector click_;
+    Clicks clicks_;
 };
 
-// A push button whose caption may wrap onto several lines. Its access key
+// A push button whose caption may wrap onto several lines. Space or Enter
+// presses it while it has the focus, as they press a clickable label. Its access key
 // ("&Roll 1" gives Alt+R) acts only while focus is in the button's own window:
 // all child windows share one top-level window, and a key that two windows
 // use must not reach the window the player is not looking at.
@@ -106,6 +118,7 @@ public:
     void setCaption(const QString &caption);
 
 protected:
+    void keyPressEvent(QKeyEvent *event) override;
     void paintEvent(QPaintEvent *event) override;
 
 private:
@@ -124,9 +137,9 @@ public:
 
     const QPixmap &Picture() const { return picture_; }
     void setPicture(const QPixmap &picture);
-    void setClickable(bool on);
+    void setClickable(bool on) { clicks_.setClickable(on); }
     // What a click does, if a click could reach the picture box now.
-    void click();
+    void click() { clicks_.click(); }
 
 signals:
     void Click();
@@ -140,7 +153,7 @@ protected:
 
 private:
     QPixmap picture_;
-    ClickDetector click_;
+    Clicks clicks_;
 };
 
 // Loads a picture by bare file name from the working directory. When the file

@@ -2,9 +2,9 @@
 // SPDX-License-Identifier: MIT
 #include "platform/forms.h"
 
+#include "platform/accessibility.h"
 #include "platform/controls.h"
 
-#include <QAccessibleWidget>
 #include <QApplication>
 #include <QCloseEvent>
 #include <QFont>
@@ -80,39 +80,6 @@ void activateTopmostVisible(QMdiArea *area)
     }
 }
 
-// A child window as a screen reader sees it: a window named by its caption,
-// active while it is the frame's active child, so that its becoming active
-// can be announced.
-class SubWindowAccessible : public QAccessibleWidget
-{
-public:
-    explicit SubWindowAccessible(QWidget *window)
-        : QAccessibleWidget(window, QAccessible::Window)
-    {
-    }
-
-    QString text(QAccessible::Text kind) const override
-    {
-        if (kind == QAccessible::Name && widget()->accessibleName().isEmpty())
-            return widget()->windowTitle();
-        return QAccessibleWidget::text(kind);
-    }
-
-    QAccessible::State state() const override
-    {
-        QAccessible::State state = QAccessibleWidget::state();
-        state.active = widget()->windowState().testFlag(Qt::WindowActive);
-        return state;
-    }
-};
-
-QAccessibleInterface *subWindowAccessible(const QString &className, QObject *object)
-{
-    if (className == QLatin1StringView("QMdiSubWindow") && object->isWidgetType())
-        return new SubWindowAccessible(static_cast<QWidget *>(object));
-    return nullptr;
-}
-
 // Lays the client area out at once, so its size is right before the next
 // event is handled.
 void settle(QMdiSubWindow *window)
@@ -144,8 +111,6 @@ void Form::Load()
     Qt::WindowFlags flags = Qt::SubWindow | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint;
     if (design_.closeBox)
         flags |= Qt::WindowCloseButtonHint;
-    static const bool accessible = (QAccessible::installFactory(subWindowAccessible), true);
-    Q_UNUSED(accessible);
     window_ = new QMdiSubWindow(nullptr, flags);
     if (!design_.closeBox) {
         window_->setStyle(noCloseTitleBar());
@@ -335,8 +300,9 @@ void SetUpApplication()
 {
     NameApplication();
     QApplication::setStyle(QStringLiteral("Fusion"));
-    // The layouts give "Large Straight:" 73 pixels and a score box 21; a
-    // condensed face keeps every caption whole at a readable size.
+    // The layouts give their longest label caption 73 pixels and their
+    // narrowest box of digits 21; a condensed face keeps every caption whole
+    // at a readable size.
     QFont font(QStringLiteral("DejaVu Sans Condensed"));
     font.setPointSizeF(7.5);
     if (QFontInfo(font).family() != font.family()) {
@@ -344,6 +310,7 @@ void SetUpApplication()
         font.setPointSizeF(7);
     }
     QApplication::setFont(font);
+    InstallAccessibility();
 }
 
 } // namespace platform

@@ -19,7 +19,7 @@ namespace platform {
 // runs Form_Load and shows the window; Unload throws window and controls away
 // but keeps the object's own variables for the next Load.
 //
-// As with the forms the game was designed for, reading or setting a property
+// As with the forms the program was designed for, reading or setting a property
 // of a window that is not loaded loads it first.
 class Form : public QObject
 {

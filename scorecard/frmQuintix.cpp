@@ -83,7 +83,7 @@ void frmQuintix::createControls(QWidget *client)
     cmdRoll = new platform::CommandButton(client, TwipsRect(3960, 1320, 975, 375), FirstRollCaption);
     connect(cmdRoll, &QPushButton::clicked, this, &frmQuintix::cmdRoll_Click);
     lblMemo = new Label(client, TwipsRect(3960, 1920, 975, 1815));
-    lblMemo->setWordWrap(true);
+    lblMemo->setPhraseWrap(true);
 
     struct RowCaption {
         int left, top, width;

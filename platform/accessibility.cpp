@@ -1,0 +1,111 @@
+// SPDX-FileCopyrightText: 2026 The Pipstack developers
+// SPDX-License-Identifier: MIT
+#include "platform/accessibility.h"
+
+#include "platform/controls.h"
+
+#include <QAccessibleWidget>
+
+using namespace Qt::StringLiterals;
+
+namespace platform {
+
+namespace {
+
+// Labels and picture boxes as assistive technology sees them: named by what
+// they show, and, when the player can click them, with a press action that is
+// a click.
+class ControlAccessible : public QAccessibleWidget
+{
+public:
+    using QAccessibleWidget::QAccessibleWidget;
+
+    QString text(QAccessible::Text kind) const override
+    {
+        QString text = QAccessibleWidget::text(kind);
+        if (kind == QAccessible::Name && text.isEmpty()) {
+            if (const auto *label = qobject_cast<const QLabel *>(object()))
+                text = label->text();
+        }
+        return text;
+    }
+
+    QStringList actionNames() const override
+    {
+        QStringList names = QAccessibleWidget::actionNames();
+        if (clickable())
+            names.prepend(pressAction());
+        return names;
+    }
+
+    void doAction(const QString &name) override
+    {
+        if (name != pressAction() || !clickable())
+            return QAccessibleWidget::doAction(name);
+        if (auto *label = qobject_cast<Label *>(object()))
+            label->click();
+        else if (auto *picture = qobject_cast<PictureBox *>(object()))
+            picture->click();
+    }
+
+    QStringList keyBindingsForAction(const QString &name) const override
+    {
+        if (name == pressAction() && clickable())
+            return {u"Space"_s};
+        return QAccessibleWidget::keyBindingsForAction(name);
+    }
+
+private:
+    bool clickable() const { return widget()->focusPolicy() != Qt::NoFocus; }
+};
+
+// A child window as a screen reader sees it: a window named by its caption,
+// active while it is the frame's active child, so that its becoming active
+// can be announced.
+class SubWindowAccessible : public QAccessibleWidget
+{
+public:
+    explicit SubWindowAccessible(QWidget *window)
+        : QAccessibleWidget(window, QAccessible::Window)
+    {
+    }
+
+    QString text(QAccessible::Text kind) const override
+    {
+        if (kind == QAccessible::Name && widget()->accessibleName().isEmpty())
+            return widget()->windowTitle();
+        return QAccessibleWidget::text(kind);
+    }
+
+    QAccessible::State state() const override
+    {
+        QAccessible::State state = QAccessibleWidget::state();
+        state.active = widget()->windowState().testFlag(Qt::WindowActive);
+        return state;
+    }
+};
+
+QAccessibleInterface *accessibleFor(const QString &className, QObject *object)
+{
+    if (!object->isWidgetType())
+        return nullptr;
+    auto *widget = static_cast<QWidget *>(object);
+    if (className == QLatin1StringView("platform::Label"))
+        return new ControlAccessible(widget, QAccessible::StaticText);
+    // To a screen reader a picture box is a picture, not an empty panel.
+    if (className == QLatin1StringView("platform::PictureBox"))
+        return new ControlAccessible(widget, QAccessible::Graphic);
+    if (className == QLatin1StringView("QMdiSubWindow"))
+        return new SubWindowAccessible(widget);
+    return nullptr;
+}
+
+} // namespace
+
+void InstallAccessibility()
+{
+    static const bool installed = (QAccessible::installFactory(accessibleFor), true);
+    Q_UNUSED(installed);
+}
+
+} // namespace platform

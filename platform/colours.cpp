@@ -1,0 +1,94 @@
+// SPDX-FileCopyrightText: 2026 The Pipstack developers
+// SPDX-License-Identifier: MIT
+#include "platform/colours.h"
+
+#include <QPalette>
+
+#include <algorithm>
+#include <cmath>
+
+namespace platform {
+
+std::uint32_t ToColorValue(const QColor &color)
+{
+    return std::uint32_t(color.red()) | std::uint32_t(color.green()) << 8 | std::uint32_t(color.blue()) << 16;
+}
+
+QColor FromColorValue(std::uint32_t value)
+{
+    return QColor(int(value & 0xFF), int(value >> 8 & 0xFF), int(value >> 16 & 0xFF));
+}
+
+double ContrastRatio(const QColor &a, const QColor &b)
+{
+    const auto luminance = [](const QColor &c) {
+        const auto linear = [](double v) { return v <= 0.04045 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4); };
+        return 0.2126 * linear(c.redF()) + 0.7152 * linear(c.greenF()) + 0.0722 * linear(c.blueF());
+    };
+    const double la = luminance(a), lb = luminance(b);
+    return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
+}
+
+namespace {
+
+// A colour mixed step/255 of the way towards another.
+QColor mixed(const QColor &from, const QColor &to, int step)
+{
+    const auto channel = [step](int a, int b) { return a + (b - a) * step / 255; };
+    return QColor(channel(from.red(), to.red()), channel(from.green(), to.green()),
+                  channel(from.blue(), to.blue()));
+}
+
+// Black or white, whichever stands out more on the background.
+QColor extremeFor(const QColor &background)
+{
+    return ContrastRatio(Qt::black, background) >= ContrastRatio(Qt::white, background) ? QColor(Qt::black)
+                                                                                          : QColor(Qt::white);
+}
+
+// The fewest steps towards black or white, up to the limit, that reach the
+// ratio; -1 when none does. Each step moves the luminance the same way, so
+// once the colour falls short, the steps that reach the ratio are all the
+// ones past some step.
+int stepsToReach(const QColor &colour, const QColor &extreme, const QColor &background, double ratio, int limit)
+{
+    if (ContrastRatio(colour, background) >= ratio)
+        return 0;
+    if (ContrastRatio(mixed(colour, extreme, limit), background) < ratio)
+        return -1;
+    int low = 0, high = limit;
+    while (low < high) {
+        const int step = (low + high) / 2;
+        if (ContrastRatio(mixed(colour, extreme, step), background) >= ratio)
+            high = step;
+        else
+            low = step + 1;
+    }
+    return high;
+}
+
+} // namespace
+
+QColor legible(const QColor &colour, const QColor &background, double ratio)
+{
+    const QColor extreme = extremeFor(background);
+    const int step = stepsToReach(colour, extreme, background, ratio, 255);
+    return step < 0 ? extreme : mixed(colour, extreme, step);
+}
+
+QColor plainColour(const QPalette &palette)
+{
+    return legible(palette.color(QPalette::WindowText), palette.color(QPalette::Window), PlainContrast);
+}
+
+QColor shownColour(std::uint32_t value, const QPalette &palette)
+{
+    const QColor background = palette.color(QPalette::Window);
+    if (value == vbBlack)
+        return plainColour(palette);
+    if (value == vbRed)
+        return legible(QColor(255, 0, 0), background, RedContrast);
+    return legible(FromColorValue(value), background, PlainContrast);
+}
+
+} // namespace platform
