@@ -67,6 +67,27 @@ int stepsToReach(const QColor &colour, const QColor &extreme, const QColor &back
     return high;
 }
 
+// How far pure red may be mixed with black or white and still read as red,
+// beside black or white text, to anyone who tells red from grey: its red
+// channel stays a quarter of the scale above the other two.
+constexpr int RedSteps = 191;
+
+QColor legibleRed(const QColor &background)
+{
+    const QColor red(255, 0, 0);
+    const QColor towards = extremeFor(background);
+    const QColor away = towards == QColor(Qt::black) ? QColor(Qt::white) : QColor(Qt::black);
+    // Darker on a light background, lighter on a dark one; a mid-grey one may
+    // leave room only the other way.
+    for (const QColor &extreme : {towards, away}) {
+        if (const int step = stepsToReach(red, extreme, background, RedContrast, RedSteps); step >= 0)
+            return mixed(red, extreme, step);
+    }
+    // No red reaches the ratio: the most readable of the reds.
+    const QColor dark = mixed(red, Qt::black, RedSteps), light = mixed(red, Qt::white, RedSteps);
+    return ContrastRatio(dark, background) >= ContrastRatio(light, background) ? dark : light;
+}
+
 } // namespace
 
 QColor legible(const QColor &colour, const QColor &background, double ratio)
@@ -87,7 +108,7 @@ QColor shownColour(std::uint32_t value, const QPalette &palette)
     if (value == vbBlack)
         return plainColour(palette);
     if (value == vbRed)
-        return legible(QColor(255, 0, 0), background, RedContrast);
+        return legibleRed(background);
     return legible(FromColorValue(value), background, PlainContrast);
 }
 

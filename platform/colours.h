@@ -24,7 +24,8 @@ constexpr double PlainContrast = 7.0;
 // Red text needs 4.5 to 1; a little more keeps the thin, antialiased strokes
 // of small digits above that too.
 constexpr double RedContrast = 5.0;
-// Lines and borders are not text: 3 to 1 lets them be seen.
+// Lines and borders are not text: 3 to 1 lets them be seen. No red text ever
+// reads at less than that.
 constexpr double RuleContrast = 3.0;
 
 // The colour itself when it reaches the ratio against the background;
@@ -36,7 +37,9 @@ QColor legible(const QColor &colour, const QColor &background, double ratio);
 QColor plainColour(const QPalette &palette);
 
 // A colour value as it shows on a palette's window background. Black is the
-// theme's own text colour.
+// theme's own text colour; red is a red that stays red and apart from black
+// text on every background, at the red ratio wherever some red can reach it,
+// and never below the ratio of lines.
 QColor shownColour(std::uint32_t value, const QPalette &palette);
 
 } // namespace platform

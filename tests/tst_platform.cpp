@@ -116,6 +116,7 @@ private slots:
     void propertiesLoadTheWindowAndMeasureInTwips();
     void closeBoxUnloadsOnlyWhereThereIsOne();
     void labelsCarryColourAndClicks();
+    void coloursReadAndStayApartOnEveryBackground();
     void picturesComeFromTheWorkingDirectory();
     void accessKeysActOnlyInTheActiveWindow();
     void timerTicksUntilSwitchedOff();
@@ -409,6 +410,41 @@ void TestPlatform::labelsCarryColourAndClicks()
     QCOMPARE(clicks.size(), 1);
 }
 
+// Every grey, and the window colours of some real themes and some that no
+// theme should have: a red caption must stay plainly red, readable and apart
+// from a black one; a black caption reads at 7 to 1 wherever any colour can.
+void TestPlatform::coloursReadAndStayApartOnEveryBackground()
+{
+    QList<QColor> backgrounds;
+    for (int grey = 0; grey <= 255; ++grey)
+        backgrounds << QColor(grey, grey, grey);
+    for (const char *name : {"#eff0f1", "#31363b", "#2a2e32", "#fafafa", "#f6f5f4", "#353535", "#242424",
+                             "#ffffe1", "#000080", "#800000", "#008080", "#ff0000", "#00ff00", "#0000ff",
+                             "#ffff00", "#ff00ff", "#804000", "#3daee9"})
+        backgrounds << QColor(QLatin1StringView(name));
+    const auto redness = [](const QColor &c) { return c.red() - std::max(c.green(), c.blue()); };
+    for (const QColor &background : backgrounds) {
+        const bool darkTheme = ContrastRatio(Qt::white, background) > ContrastRatio(Qt::black, background);
+        QPalette palette;
+        palette.setColor(QPalette::Window, background);
+        palette.setColor(QPalette::WindowText, darkTheme ? QColor(0xee, 0xee, 0xec) : QColor(0x23, 0x26, 0x29));
+        const QColor red = shownColour(vbRed, palette), black = shownColour(vbBlack, palette);
+        const double best = std::max(ContrastRatio(Qt::white, background), ContrastRatio(Qt::black, background));
+        const QString where = background.name() + u": red "_s + red.name() + u", black "_s + black.name();
+        QVERIFY2(ContrastRatio(black, background) >= std::min(7.0, best), qPrintable(where));
+        QVERIFY2(ContrastRatio(red, background) >= 3.0, qPrintable(where));
+        // On plain light and dark themes red reaches its own ratio.
+        if (best >= 10)
+            QVERIFY2(ContrastRatio(red, background) >= 5.0, qPrintable(where));
+        QVERIFY2(red.hsvHue() <= 10 || red.hsvHue() >= 350, qPrintable(where));
+        QVERIFY2(redness(red) >= 64 && redness(red) - redness(black) >= 64, qPrintable(where));
+    }
+    // A colour that reads already is left as it is; one that cannot is taken
+    // all the way to black or white.
+    QCOMPARE(legible(QColor(0, 0, 255), Qt::white, 7), QColor(0, 0, 255));
+    QCOMPARE(legible(QColor(0x80, 0x80, 0x80), QColor(0x77, 0x77, 0x77), 7), QColor(Qt::black));
+}
+
 void TestPlatform::picturesComeFromTheWorkingDirectory()
 {
     testkit::WorkDir dir;
@@ -457,11 +493,17 @@ void TestPlatform::accessKeysActOnlyInTheActiveWindow()
     QTest::keyClick(frame_, Qt::Key_T, Qt::AltModifier);
     QCOMPARE(second.clicks, 2);
     QCOMPARE(first.clicks, 1);
+    // Enter presses a button with the focus, as Space does; held down, once.
+    second.button->setFocus();
+    QTest::keyClick(second.button, Qt::Key_Return);
+    QTest::keyClick(second.button, Qt::Key_Enter, Qt::KeypadModifier);
+    QTest::simulateEvent(second.button, true, Qt::Key_Return, {}, {}, true);
+    QCOMPARE(second.clicks, 4);
 
     // A disabled window takes no keys.
     second.setEnabled(false);
     QTest::keyClick(frame_, Qt::Key_T, Qt::AltModifier);
-    QCOMPARE(second.clicks, 2);
+    QCOMPARE(second.clicks, 4);
 }
 
 void TestPlatform::timerTicksUntilSwitchedOff()
