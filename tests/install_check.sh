@@ -18,6 +18,8 @@ for file in "$bin/pipstack" "$libexec/pipstack" "$data/Die1.bmp" "$data/Die6@2x.
             share/icons/hicolor/256x256/apps/io.github.pipstack.Pipstack.png share/man/man6/pipstack.6; do
     [ -e "$root/usr/$file" ] || { echo "missing after install: $file"; exit 1; }
 done
+# The manual page names the folder the pictures were installed in.
+grep -qF "/$data/" "$root/usr/share/man/man6/pipstack.6" || { echo "the manual page names another picture folder"; exit 1; }
 if command -v desktop-file-validate >/dev/null; then
     desktop-file-validate "$root/usr/share/applications/io.github.pipstack.Pipstack.desktop"
 fi
