@@ -34,12 +34,13 @@ if [ "$installed_before" = installed ]; then
 else
     trap 'dpkg -s pipstack >/dev/null 2>&1 && apt_get purge pipstack' EXIT
 fi
-log=$(mktemp -d)
+# Its log stays beside the package, for a failure to be looked into.
+out=${changes%/*}/autopkgtest
+rm -rf "$out"
 status=0
-autopkgtest --quiet --output-dir "$log/out" "$changes" -- null >"$log/summary" 2>&1 || status=$?
-cat "$log/out/summary" 2>/dev/null || cat "$log/summary"
-[ "$status" -eq 0 ] || { cat "$log/out/log" 2>/dev/null || cat "$log/summary"; fail "the autopkgtest failed ($status)"; }
-rm -rf "$log"
+autopkgtest --quiet --output-dir "$out" "$changes" -- null >"$out.log" 2>&1 || status=$?
+[ "$status" -eq 0 ] || { cat "$out.log"; fail "the autopkgtest failed with status $status: $out/log"; }
+cat "$out/summary"
 [ "$installed_before" = installed ] && { echo "package check passed (purge not tried)"; exit 0; }
 
 echo "== purge"
