@@ -13,8 +13,8 @@ cd "$(dirname "$0")"
 
 BUILD_PACKAGES=(cmake g++ make qt6-base-dev fonts-dejavu-core fonts-dejavu-extra)
 # The install check validates the desktop entry and the AppStream metadata.
-TEST_PACKAGES=(desktop-file-utils appstream lintian man-db)
-PACKAGE_PACKAGES=(build-essential debhelper)
+TEST_PACKAGES=(desktop-file-utils appstream lintian man-db autopkgtest)
+PACKAGE_PACKAGES=(build-essential debhelper git)
 
 source scripts/packages.sh
 
@@ -33,15 +33,23 @@ run_tests() { # build-dir, extra ctest arguments...
     ctest --test-dir "$dir" --output-on-failure --no-tests=error "$@"
 }
 
-# Builds the Debian package from a copy of the sources, so that everything
-# dpkg-buildpackage writes stays in build-package/. The suite runs in the test
-# command, not here, and the one .deb asked for leaves out a debug-symbol one.
+# Builds the Debian source and binary packages from what is committed (git
+# archive of HEAD), so untracked and uncommitted files stay out, and
+# everything dpkg-buildpackage writes stays in build-package/. The suite runs
+# in the test command, not here, and the one .deb asked for leaves out a
+# debug-symbol one.
 package() {
+    if [ "$(git rev-parse --show-toplevel 2>/dev/null)" != "$PWD" ]; then
+        echo "bash build.sh package builds what is committed to git, and $PWD is no git checkout;" >&2
+        echo "in an unpacked source package, run dpkg-buildpackage -us -uc there instead" >&2
+        exit 1
+    fi
+    git diff --quiet HEAD || echo "note: changes not committed yet are left out of the package" >&2
     rm -rf build-package
-    mkdir -p build-package/pipstack
-    tar --exclude=./.git --exclude=./build --exclude='./build-*' -cf - . | tar -xf - -C build-package/pipstack
+    mkdir build-package
+    git archive --prefix=pipstack/ HEAD | tar -xf - -C build-package
     (cd build-package/pipstack &&
-        DEB_BUILD_OPTIONS="nocheck noautodbgsym parallel=$(nproc)" dpkg-buildpackage -b -us -uc >../build.log 2>&1) ||
+        DEB_BUILD_OPTIONS="nocheck noautodbgsym parallel=$(nproc)" dpkg-buildpackage -us -uc >../build.log 2>&1) ||
         { tail -n 40 build-package/build.log; echo "the package build failed: build-package/build.log" >&2; exit 1; }
     ls build-package/*.deb
 }
@@ -62,9 +70,10 @@ test)
     # A second build with AddressSanitizer and UndefinedBehaviorSanitizer runs
     # everything again, then the fuzz targets run for a bounded time.
     bash scripts/harden.sh
+    bash tests/source_check.sh
     # Last, as it installs the game system-wide and removes it again.
     package
-    bash tests/package_check.sh build-package/pipstack_*.deb
+    bash tests/package_check.sh build-package/pipstack_*.changes
     ;;
 package)
     install_missing "${BUILD_PACKAGES[@]}" "${PACKAGE_PACKAGES[@]}"
