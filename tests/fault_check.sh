@@ -71,10 +71,10 @@ check() { # KIND [leftovers-allowed]
     cmp -s "$file" "$scratch/new-reset" || fail "the next save did not write the file"
     [ -z "$(leftovers)" ] || fail "left behind after the next save: $(leftovers | tr '\n' ' ')"
 }
-expect() { # KIND STATUS END-OF-MESSAGE
+expect() { # KIND STATUS END-OF-MESSAGE [leftovers-allowed]
     [ "$status" = "$2" ] || fail "status $status, not $2: $output"
     [[ $output == *"$3" ]] || fail "said: $output -- expected the end: $3"
-    check "$1"
+    check "$1" "${4:-}"
 }
 
 # One save of KIND with strace (given these options) attached to the saving
@@ -153,6 +153,37 @@ inject_part() {
             done
         done
     done
+}
+
+# Single faults whose words matter, each aimed at one call by its file.
+named_part() {
+    command -v strace >/dev/null || { echo "skipped: the named faults (strace is missing)"; return; }
+    local lock="$file.lock" words="not saved: \"$file\" could not be written"
+    case="a failed sync of the new file"
+    fresh
+    traced summary - -e trace=fsync -e inject=fsync:error=EIO:when=1
+    expect summary 1 "$words: the disk reported an error."
+    case="an I/O error making the lock"
+    fresh
+    traced summary - -P "$lock" -e trace=openat -e inject=openat:error=EIO:when=1
+    expect summary 1 "$words: the disk reported an error."
+    case="a full disk writing the lock"
+    fresh
+    traced reset - -P "$lock" -e trace=write -e inject=write:error=ENOSPC:when=1
+    expect reset 1 "$words: the disk is full."
+    case="a failed rename whose clean-up fails too"
+    fresh
+    traced summary - -e trace=rename,unlink -e inject=rename:error=EBUSY:when=1 -e inject=unlink:error=EPERM:when=1
+    [ -n "$(leftovers)" ] || fail "the clean-up was not broken"
+    expect summary 1 "$words (system error 16)." allowed
+    case="a lock that cannot be removed"
+    fresh
+    traced summary - -P "$lock" -e trace=unlink -e inject=unlink:error=EIO:when=1
+    expect summary 2 "lock left: The high scores were saved, but their lock file \"$lock\" could not be removed (the disk reported an error)." allowed
+    case="a failed change of mode"
+    fresh
+    traced reset - -e trace=fchmod -e inject=fchmod:error=EIO:when=1
+    expect reset 1 "$words: the disk reported an error."
 }
 
 kill_part() {
@@ -316,9 +347,6 @@ real_part() {
 }
 
 case $part in
-tmpfs)
-    tmpfs_part
-    ;;
 all)
     start=$SECONDS
     real_part
@@ -328,10 +356,14 @@ all)
     else
         unshare -rm bash "$0" "$driver" tmpfs 2>/dev/null || echo "skipped: a tmpfs (no mount namespace for this user)"
     fi
+    named_part
     kill_part
-    echo "fault_check: kills, $cases cases, $failures failed, $((SECONDS - start)) s"
+    echo "fault_check: named faults and kills, $cases cases, $failures failed, $((SECONDS - start)) s"
     inject_part
     echo "fault_check: $cases cases, $failures failed, in $((SECONDS - start)) s"
+    ;;
+*) # one part alone: real, tmpfs, named, kill or inject
+    "${part}_part"
     ;;
 esac
 [ "$failures" = 0 ]
