@@ -219,15 +219,17 @@ QString Obstacle(const QFileInfo &target)
             return file + u" is read-only, so it was left as it is."_s;
         if (error != 0)
             return WriteFailure(target, error);
+        QString unreadable;
+        ReadHighScores(&unreadable);
+        if (!unreadable.isEmpty())
+            return unreadable;
     }
     const QFileInfo folder(target.absolutePath());
     if (!folder.isDir())
         return FolderMissing(file, folder.filePath());
     if (const int error = WriteAccess(folder); error != 0)
         return WriteFailure(target, error);
-    QString unreadable;
-    ReadHighScores(&unreadable);
-    return unreadable;
+    return {};
 }
 
 SaveResult NotSaved(const QString &why, bool busy = false)
