@@ -412,8 +412,8 @@ void TestHighScores::summary_waitsInSightAndMayTryAgain()
     QCOMPARE(cursor, Qt::WaitCursor);
     QCOMPARE(t.dialogs.messages(),
              QStringList{u"The high scores could not be saved.\n\n\""_s +
-                         QDir::toNativeSeparators(t.dir.path()) +
-                         u"/High Scores.dat\" is being saved by another game, which has not finished.\n\nTry again?"_s});
+                         QDir::toNativeSeparators(t.dir.path() + u"/High Scores.dat"_s) +
+                         u"\" is being saved by another game, which has not finished.\n\nTry again?"_s});
     QCOMPARE(fileLines(t).at(9), QByteArray(" 95 Al\r"));
     QVERIFY(!QApplication::overrideCursor());
     QTRY_VERIFY(!t.frame->findChild<QStatusBar *>()); // deleted later

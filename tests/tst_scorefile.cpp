@@ -428,6 +428,9 @@ void tst_ScoreFile::unreadableFile_isReportedAndNeverReplaced()
 
 void tst_ScoreFile::leftovers_areTakenOverOrNamed()
 {
+#ifndef Q_OS_UNIX
+    QSKIP("Leftovers are judged by the POSIX lock and writer");
+#endif
     writeFile(" 5 A\r\n");
     QVERIFY(QFile::setPermissions(HighScoreFileName(), QFileDevice::ReadOwner | QFileDevice::WriteOwner |
                                                             QFileDevice::ReadGroup));
