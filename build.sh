@@ -63,6 +63,8 @@ play)
     ;;
 test)
     install_missing "${BUILD_PACKAGES[@]}" "${TEST_PACKAGES[@]}" "${PACKAGE_PACKAGES[@]}"
+    # tests/fault_check.sh injects system call errors into saves with strace.
+    install_missing strace
     rm -rf build-test
     build build-test
     # The everyday suite; the soak test runs below, under the sanitizers.

@@ -7,8 +7,50 @@
 #include "platform/convert.h"
 #include "platform/dialogs.h"
 
+#include <QApplication>
+#include <QStatusBar>
+
 using namespace Qt::StringLiterals;
 using platform::TwipsRect;
+
+std::chrono::milliseconds WindowSaveWait = HighScoreLockWait;
+
+namespace {
+
+// While a save waits for another game: a busy cursor, and a line at the
+// foot of the frame that says what for. The windows keep painting
+// meanwhile, but take no input.
+class WaitingShown
+{
+public:
+    WaitingShown() = default;
+    WaitingShown(const WaitingShown &) = delete;
+    WaitingShown &operator=(const WaitingShown &) = delete;
+    ~WaitingShown()
+    {
+        if (!shown_)
+            return;
+        QApplication::restoreOverrideCursor();
+        if (mdiMain *frame = mdiMain::instance())
+            frame->setStatusBar(nullptr);
+    }
+
+    void tick()
+    {
+        if (!shown_) {
+            shown_ = true;
+            QApplication::setOverrideCursor(Qt::WaitCursor);
+            if (mdiMain *frame = mdiMain::instance())
+                frame->statusBar()->showMessage(u"Waiting for another game to finish saving the high scores\u2026"_s);
+        }
+        QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+    }
+
+private:
+    bool shown_ = false;
+};
+
+} // namespace
 
 frmScores &frmScores::instance()
 {
@@ -45,7 +87,16 @@ void frmScores::Form_Load()
 {
     setWidth(5000);
     setHeight(6000);
-    const QList<ScoreEntry> entries = ReadHighScores();
+    QString unreadable;
+    const QList<ScoreEntry> entries = ReadHighScores(&unreadable);
+    // Read again after a reset: rows the file no longer fills are empty.
+    for (int n = 1; n <= 10; ++n) {
+        lblScore(n)->setCaption({});
+        lblPlayer(n)->setCaption({});
+    }
+    // An empty table would say the file holds no scores.
+    if (!unreadable.isEmpty())
+        lblPlayer(1)->setCaption(u"(could not be read)"_s);
     int n = 0;
     for (const ScoreEntry &entry : entries) {
         ++n;
@@ -60,8 +111,7 @@ void frmScores::cmdReset_Click()
                                         platform::vbOKCancel | platform::vbExclamation, u"WARNING"_s);
     if (answer != platform::vbOK)
         return;
-    if (const QString failure = WriteHighScores(ResetScores()); !failure.isEmpty())
-        ReportUnsavedScores(failure);
+    SaveFromWindow([](const QList<ScoreEntry> &) { return ResetScores(); });
     Form_Load();
 }
 
@@ -70,4 +120,29 @@ void frmScores::cmdClose_Click() { Unload(); }
 void ReportUnsavedScores(const QString &reason)
 {
     platform::MsgBox(u"The high scores could not be saved.\n\n"_s + reason, platform::vbExclamation);
+}
+
+void SaveFromWindow(const std::function<QList<ScoreEntry>(const QList<ScoreEntry> &)> &merge)
+{
+    for (;;) {
+        SaveResult result;
+        {
+            WaitingShown waiting;
+            result = SaveHighScores(merge, WindowSaveWait, [&waiting] { waiting.tick(); });
+        }
+        if (!result.lockLeft.isEmpty())
+            platform::MsgBox(result.lockLeft, platform::vbExclamation);
+        if (result.failure.isEmpty())
+            return;
+        if (!result.busy) {
+            ReportUnsavedScores(result.failure);
+            return;
+        }
+        // The names just typed are still here; the other game may be done soon.
+        const int answer = platform::MsgBox(u"The high scores could not be saved.\n\n"_s + result.failure +
+                                                u"\n\nTry again?"_s,
+                                            platform::vbRetryCancel | platform::vbExclamation);
+        if (answer != platform::vbRetry)
+            return;
+    }
 }

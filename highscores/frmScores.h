@@ -6,6 +6,13 @@
 #include "platform/controls.h"
 #include "platform/forms.h"
 
+#include <QList>
+
+#include <chrono>
+#include <functional>
+
+struct ScoreEntry;
+
 // The high-score table: the ten entries of the file, in file order, and a
 // way to reset them.
 class frmScores : public platform::Form
@@ -35,3 +42,10 @@ private:
 // Tells the player that the scores were not saved, and why. Losing a score
 // without a word would report it as kept.
 void ReportUnsavedScores(const QString &reason);
+
+// Saves the high-score file through `merge` (see SaveHighScores), as both
+// windows do: the player sees while it waits for another game, may try again
+// when it gave up waiting, and is told when the scores were not saved.
+void SaveFromWindow(const std::function<QList<ScoreEntry>(const QList<ScoreEntry> &)> &merge);
+// How long SaveFromWindow waits for another game each time.
+extern std::chrono::milliseconds WindowSaveWait;

@@ -58,14 +58,16 @@ void frmSummary::Form_Load()
         setHeight(2500);
     setWidth(5000);
 
-    ReadTable(ReadHighScores());
+    QString unreadable;
+    ReadTable(ReadHighScores(&unreadable));
     LastEntry = 9;
 
     for (int p = 1; p <= PlayerCount; ++p) {
         lblPlayer(p)->setCaption(u"Player "_s + Str(p) + u": "_s);
         lblScore(p)->setCaption(Players(p)->lblGrandTotal->Caption());
         const double v = platform::Val(lblScore(p)->Caption());
-        if (v > EntryScore(9)) {
+        // A table that could not be read says nothing of who beat it.
+        if (unreadable.isEmpty() && v > EntryScore(9)) {
             lblHigh(p)->show();
             LastEntry = platform::Add16(LastEntry, 1);
             EntryScore(LastEntry) = platform::CInt(v);
@@ -74,11 +76,17 @@ void frmSummary::Form_Load()
         }
     }
 
+    // Nor may it be written over: the scores it holds would be lost.
+    if (!unreadable.isEmpty()) {
+        ReportUnsavedScores(unreadable);
+        return;
+    }
     // Another game in this folder may have saved since the table was read:
     // the save reads the file again under its lock and sorts this game's new
     // entries into what the file holds now. Without such a game it reads the
-    // same table, and the file ends up as it always did.
-    const QString failure = UpdateHighScores([this](const QList<ScoreEntry> &current) {
+    // same table, and the file ends up as it always did. A save that gives up
+    // waiting may be tried again: the names typed are still in their slots.
+    SaveFromWindow([this](const QList<ScoreEntry> &current) {
         ReadTable(current);
         SortTable();
         QList<ScoreEntry> table;
@@ -86,12 +94,16 @@ void frmSummary::Form_Load()
             table.append({EntryScore(slot), EntryName(slot)});
         return table;
     });
-    if (!failure.isEmpty())
-        ReportUnsavedScores(failure);
 }
 
 void frmSummary::ReadTable(const QList<ScoreEntry> &entries)
 {
+    // Slots the file does not fill are empty, as in the first game of a run:
+    // entries of an earlier read must not come back.
+    for (int slot = 0; slot <= 9; ++slot) {
+        EntryScore(slot) = 0;
+        EntryName(slot).clear();
+    }
     std::int16_t i = 0;
     for (const ScoreEntry &entry : entries) {
         EntryScore(i) = entry.score;

@@ -37,13 +37,13 @@ protected:
 private:
     frmSummary(QMdiArea *area, QObject *parent);
 
-    // The file's entries into slots 0 and up.
+    // The file's entries into slots 0 and up; slots up to 9 it does not fill
+    // become 0 and empty.
     void ReadTable(const QList<ScoreEntry> &entries);
     // Slots 0 to LastEntry, best first.
     void SortTable();
 
     // Slots 0..9 hold the file's entries, 10 and up this game's new ones.
-    // Never cleared: a slot the file does not fill keeps its earlier value.
     platform::BoundedArray<std::int16_t, 0, 20> EntryScore;
     platform::BoundedArray<QString, 0, 20> EntryName;
     std::int16_t LastEntry = 0;

@@ -2,15 +2,19 @@
 // SPDX-License-Identifier: MIT
 #include "highscores/scorefile.h"
 
+#include "platform/lockfile.h"
 #include "platform/textfile.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QLockFile>
 
 #include <cerrno>
 #include <optional>
+
+#ifdef Q_OS_UNIX
+#include <unistd.h>
+#endif
 
 using namespace Qt::StringLiterals;
 
@@ -74,12 +78,27 @@ QString Quoted(const QString &path)
     return u'"' + QDir::toNativeSeparators(path) + u'"';
 }
 
+// The folder the game was started in. One that was removed meanwhile has no
+// current path any more, but the system still knows what it was called.
+QString WorkingFolder()
+{
+    QString folder = QDir::currentPath();
+#ifdef Q_OS_LINUX
+    if (folder.isEmpty()) {
+        folder = QFile::symLinkTarget(u"/proc/self/cwd"_s);
+        if (folder.endsWith(u" (deleted)"_s))
+            folder.chop(10);
+    }
+#endif
+    return folder;
+}
+
 // The file a save changes: the high-score file itself, or the file its
 // symbolic links lead to. The lock, the checks and the messages are about
 // that file, so games in other folders linked to it wait for each other too.
 QFileInfo SaveTarget()
 {
-    QFileInfo target(HighScoreFileName());
+    QFileInfo target(QDir(WorkingFolder()).filePath(HighScoreFileName()));
     // Links that go round in a circle lead nowhere; the save replaces the
     // one it stops at with the file.
     for (int hops = 0; hops < 32 && target.isSymLink(); ++hops)
@@ -92,22 +111,38 @@ QString FolderNotWritable(const QString &file, const QString &folder)
     return file + u" could not be written: the folder "_s + Quoted(folder) + u" is not writable."_s;
 }
 
-// What stands in the way before anything is tried. A file without write
-// permission for its owner is refused even where the folder would let a new
-// file replace it: someone made it read-only to keep it as it is.
-QString Obstacle(const QFileInfo &target)
+// A system error in a few words, for messages that give it in brackets.
+QString Cause(int error)
 {
-    const QString file = Quoted(target.filePath());
-    if (target.isDir())
-        return file + u" is a folder, not a file."_s;
-    if (target.exists() && (!target.isWritable() || !target.permission(QFileDevice::WriteOwner)))
-        return file + u" is read-only, so it was left as it is."_s;
-    const QFileInfo folder(target.absolutePath());
-    if (!folder.isDir())
-        return file + u" could not be written: its folder "_s + Quoted(folder.filePath()) + u" does not exist."_s;
-    if (!folder.isWritable())
-        return FolderNotWritable(file, folder.filePath());
-    return {};
+    switch (error) {
+    case EACCES:
+    case EPERM:
+        return u"no permission"_s;
+    case EIO:
+        return u"the disk reported an error"_s;
+    case EROFS:
+        return u"the disk is read-only"_s;
+    case ENOSPC:
+    case EFBIG:
+#ifdef EDQUOT
+    case EDQUOT:
+#endif
+        return u"the disk is full"_s;
+    case 0:
+        return {};
+    default:
+        return u"system error "_s + QString::number(error);
+    }
+}
+
+QString InBrackets(const QString &cause)
+{
+    return cause.isEmpty() ? QString() : u" ("_s + cause + u')';
+}
+
+QString FolderMissing(const QString &file, const QString &folder)
+{
+    return file + u" could not be written: its folder "_s + Quoted(folder) + u" does not exist."_s;
 }
 
 // A failed write in words, from the system's error number.
@@ -126,11 +161,83 @@ QString WriteFailure(const QFileInfo &target, int error)
     case EACCES:
     case EPERM:
         return FolderNotWritable(file, target.absolutePath());
+    case ENOENT:
+        return FolderMissing(file, target.absolutePath());
+    case EIO:
+        return file + u" could not be written: the disk reported an error."_s;
     case 0:
         return file + u" could not be written."_s;
     default:
         return file + u" could not be written (system error "_s + QString::number(error) + u")."_s;
     }
+}
+
+QString LockFailure(const QFileInfo &target, int error)
+{
+    switch (error) {
+    case ENOSPC: case EFBIG: case EROFS: case EACCES: case EPERM: case ENOENT: case EIO:
+#ifdef EDQUOT
+    case EDQUOT:
+#endif
+        return WriteFailure(target, error);
+    default:
+        return Quoted(target.filePath()) + u" could not be written: no lock file could be made beside it"_s +
+               InBrackets(Cause(error)) + u'.';
+    }
+}
+
+QString ReadFailure(const QFileInfo &target, int error)
+{
+    const QString file = Quoted(target.filePath());
+    if (error == EISDIR || target.isDir())
+        return file + u" is a folder, not a file."_s;
+    return file + u" could not be read"_s + InBrackets(Cause(error)) + u", so it was left as it is."_s;
+}
+
+// 0 when this program may write `info`, otherwise why not (EACCES, EROFS).
+int WriteAccess(const QFileInfo &info)
+{
+#ifdef Q_OS_UNIX
+    return ::access(QFile::encodeName(info.absoluteFilePath()).constData(), W_OK) == 0 ? 0 : errno;
+#else
+    return info.isWritable() ? 0 : EACCES;
+#endif
+}
+
+// What stands in the way before anything is tried. A file without write
+// permission for its owner is refused even where the folder would let a new
+// file replace it: someone made it read-only to keep it as it is. A file
+// that cannot be read is refused too: its entries would be lost.
+QString Obstacle(const QFileInfo &target)
+{
+    const QString file = Quoted(target.filePath());
+    if (target.isDir())
+        return file + u" is a folder, not a file."_s;
+    if (target.exists()) {
+        const int error = target.permission(QFileDevice::WriteOwner) ? WriteAccess(target) : EACCES;
+        if (error == EACCES || error == EPERM)
+            return file + u" is read-only, so it was left as it is."_s;
+        if (error != 0)
+            return WriteFailure(target, error);
+        QString unreadable;
+        ReadHighScores(&unreadable);
+        if (!unreadable.isEmpty())
+            return unreadable;
+    }
+    const QFileInfo folder(target.absolutePath());
+    if (!folder.isDir())
+        return FolderMissing(file, folder.filePath());
+    if (const int error = WriteAccess(folder); error != 0)
+        return WriteFailure(target, error);
+    return {};
+}
+
+SaveResult NotSaved(const QString &why, bool busy = false)
+{
+    SaveResult result;
+    result.failure = why;
+    result.busy = busy;
+    return result;
 }
 
 } // namespace
@@ -145,11 +252,13 @@ QList<ScoreEntry> ResetScores()
     return QList<ScoreEntry>(HighScoreCount, ScoreEntry{0, u"Nobody"_s});
 }
 
-QList<ScoreEntry> ReadHighScores()
+QList<ScoreEntry> ReadHighScores(QString *failure)
 {
+    if (failure)
+        failure->clear();
     platform::TextReader file(HighScoreFileName(), MaxLineBytes);
-    if (!file.isOpen())
-        return QFile::exists(HighScoreFileName()) ? QList<ScoreEntry>() : ResetScores();
+    if (!file.isOpen() && !QFileInfo::exists(HighScoreFileName()))
+        return ResetScores();
 
     QList<ScoreEntry> entries;
     while (entries.size() < HighScoreCount && !file.atEnd()) {
@@ -161,40 +270,59 @@ QList<ScoreEntry> ReadHighScores()
         // Anything after the name (past a comma or a closing quote) is ignored.
         entries.append({*score, Capped(platform::ReadTextField(rest))});
     }
-    return entries;
+    // Part of a table is no table: saved, it would lose the rest.
+    if (!file.failed())
+        return entries;
+    if (failure)
+        *failure = ReadFailure(SaveTarget(), file.errorNumber());
+    return {};
+}
+
+SaveResult SaveHighScores(const std::function<QList<ScoreEntry>(const QList<ScoreEntry> &)> &merge,
+                          std::chrono::milliseconds lockWait, const std::function<void()> &whileWaiting)
+{
+    const QFileInfo target = SaveTarget();
+    if (QString obstacle = Obstacle(target); !obstacle.isEmpty())
+        return NotSaved(obstacle);
+
+    // Beside the file the links lead to, so that every game saving to that
+    // file meets the same lock.
+    const QString file = Quoted(target.filePath());
+    platform::LockFile lock(target.filePath() + u".lock"_s, HighScoreStaleLock);
+    switch (lock.lock(lockWait, whileWaiting)) {
+    case platform::LockFile::Locked:
+        break;
+    case platform::LockFile::Busy:
+        return NotSaved(file + u" is being saved by another game, which has not finished."_s, true);
+    case platform::LockFile::IsFolder:
+        return NotSaved(file + u" could not be written: its lock file "_s + Quoted(lock.fileName()) + u" is a folder."_s);
+    case platform::LockFile::Failed:
+        return NotSaved(LockFailure(target, lock.errorNumber()));
+    }
+
+    // No other game writes while we hold the lock: any temporary is a leftover.
+    platform::RemoveLeftoverTemporaries(target.filePath());
+    SaveResult result;
+    const QList<ScoreEntry> current = ReadHighScores(&result.failure);
+    if (result.failure.isEmpty()) {
+        platform::TextWriter writer(target.filePath());
+        for (const ScoreEntry &entry : merge(current))
+            writer.print(entry.score, StoredName(entry.name));
+        if (!writer.commit().isEmpty())
+            result.failure = WriteFailure(target, writer.errorNumber());
+    }
+    if (const int error = lock.unlock(); error != 0 && result.failure.isEmpty()) {
+        result.lockLeft = u"The high scores were saved, but their lock file "_s + Quoted(lock.fileName()) +
+                          u" could not be removed"_s + InBrackets(Cause(error)) + u'.';
+    }
+    return result;
 }
 
 QString UpdateHighScores(const std::function<QList<ScoreEntry>(const QList<ScoreEntry> &)> &merge,
                          std::chrono::milliseconds lockWait)
 {
-    const QFileInfo target = SaveTarget();
-    if (QString obstacle = Obstacle(target); !obstacle.isEmpty())
-        return obstacle;
-
-    // Beside the file the links lead to, so that every game saving to that
-    // file meets the same lock.
-    QLockFile lock(target.filePath() + u".lock"_s);
-    lock.setStaleLockTime(HighScoreStaleLock);
-    if (!lock.tryLock(lockWait)) {
-        const QString file = Quoted(target.filePath());
-        switch (lock.error()) {
-        case QLockFile::LockFailedError:
-            return file + u" is being saved by another game, which has not finished."_s;
-        case QLockFile::PermissionError:
-            return FolderNotWritable(file, target.absolutePath());
-        default:
-            // Mostly a lock file that cannot be written out in full.
-            return file + u" could not be written: no lock file could be made beside it (is the disk full?)."_s;
-        }
-    }
-
-    const QList<ScoreEntry> entries = merge(ReadHighScores());
-    platform::TextWriter file(target.filePath());
-    for (const ScoreEntry &entry : entries)
-        file.print(entry.score, StoredName(entry.name));
-    if (file.commit().isEmpty())
-        return {};
-    return WriteFailure(target, file.errorNumber());
+    const SaveResult result = SaveHighScores(merge, lockWait);
+    return result.failure.isEmpty() ? result.lockLeft : result.failure;
 }
 
 QString WriteHighScores(const QList<ScoreEntry> &entries, std::chrono::milliseconds lockWait)

@@ -34,10 +34,12 @@ QString HighScoreFileName();
 QList<ScoreEntry> ResetScores();
 
 // At most HighScoreCount entries, in file order. A missing file reads as
-// ResetScores(); a file that cannot be read gives no entries. Lines that hold
-// no entry (blank, or no whole 16-bit number in front) are skipped. Never
+// ResetScores(). A file that exists but cannot be read (no permission, a disk
+// error, a folder in its place) gives no entries, and `failure`, when given,
+// says why, naming the file; it is set empty otherwise. Lines that hold no
+// entry (blank, or no whole 16-bit number in front) are skipped. Never
 // writes or creates the file.
-QList<ScoreEntry> ReadHighScores();
+QList<ScoreEntry> ReadHighScores(QString *failure = nullptr);
 
 // How long a save waits for another game that is saving to the same file.
 // Saves hold the lock for a moment only; a lock older than HighScoreStaleLock,
@@ -45,19 +47,36 @@ QList<ScoreEntry> ReadHighScores();
 inline constexpr std::chrono::milliseconds HighScoreLockWait{5000};
 inline constexpr std::chrono::milliseconds HighScoreStaleLock{10000};
 
+// How a save ended.
+struct SaveResult
+{
+    // Why the scores were not saved, naming the file, in words a player
+    // understands; empty when they were. The file is then as it was.
+    QString failure;
+    // Another game held the file for the whole wait: trying again may work.
+    bool busy = false;
+    // The scores were saved, but the lock file beside them stayed: why.
+    QString lockLeft;
+};
+
 // Rewrites the file with what `merge` makes of the entries it holds now (as
 // ReadHighScores gives them), holding a lock file beside it the whole time.
 // Every game saving to the file takes that lock, so a score saved by another
 // game after this one read the file is merged, never written over.
+// `whileWaiting` runs about every 50 ms while another game holds the lock.
 //
 // A symbolic link named like the file stays a link: the file it leads to gets
-// the new content. A file without write permission for its owner is left
-// alone and reported, as are a folder in its place, a folder that cannot be
-// written, a full disk, and a lock still held after `lockWait`.
-//
-// Returns an empty string on success, otherwise why the scores could not be
-// saved, naming the file, in words a player understands; the file is then
-// left as it was and `merge` may not have run.
+// the new content. A file that cannot be read is never replaced: its entries
+// would be lost. A file without write permission for its owner is left alone
+// and reported, as are a folder in its place, a folder that cannot be
+// written, a full or read-only disk, and a lock still held after `lockWait`.
+// `merge` runs only when the file will be written.
+SaveResult SaveHighScores(const std::function<QList<ScoreEntry>(const QList<ScoreEntry> &)> &merge,
+                          std::chrono::milliseconds lockWait = HighScoreLockWait,
+                          const std::function<void()> &whileWaiting = {});
+
+// The same, for callers that need only one text: empty on success,
+// otherwise the failure, or why the lock file stayed.
 QString UpdateHighScores(const std::function<QList<ScoreEntry>(const QList<ScoreEntry> &)> &merge,
                          std::chrono::milliseconds lockWait = HighScoreLockWait);
 

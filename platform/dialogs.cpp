@@ -38,15 +38,19 @@ public:
         case vbInformation: box.setIcon(QMessageBox::Information); break;
         default: box.setIcon(QMessageBox::NoIcon); break;
         }
-        if ((style & 7) == vbOKCancel) {
-            box.setStandardButtons(QMessageBox::Ok | QMessageBox::Cancel);
+        QMessageBox::StandardButton first = QMessageBox::Ok;
+        if ((style & 7) == vbRetryCancel)
+            first = QMessageBox::Retry;
+        if ((style & 7) == vbOKCancel || (style & 7) == vbRetryCancel) {
+            box.setStandardButtons(first | QMessageBox::Cancel);
             box.setEscapeButton(QMessageBox::Cancel);
         } else {
             box.setStandardButtons(QMessageBox::Ok);
             box.setEscapeButton(QMessageBox::Ok);
         }
-        box.setDefaultButton(QMessageBox::Ok);
-        return box.exec() == QMessageBox::Ok ? vbOK : vbCancel;
+        box.setDefaultButton(first);
+        const int pressed = box.exec();
+        return pressed == QMessageBox::Ok ? vbOK : pressed == QMessageBox::Retry ? vbRetry : vbCancel;
     }
 
     QString inputBox(const QString &prompt, const QString &title, const QString &defaultText) override

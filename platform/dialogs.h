@@ -10,12 +10,13 @@ namespace platform {
 enum MsgBoxStyle : int {
     vbOKOnly = 0,
     vbOKCancel = 1,
+    vbRetryCancel = 5,
     vbCritical = 16,
     vbQuestion = 32,
     vbExclamation = 48,
     vbInformation = 64,
 };
-enum MsgBoxResult : int { vbOK = 1, vbCancel = 2 };
+enum MsgBoxResult : int { vbOK = 1, vbCancel = 2, vbRetry = 4 };
 
 // Every modal question the game asks goes through one service, so tests can
 // answer them without a dialog on screen.
@@ -23,7 +24,7 @@ class DialogService
 {
 public:
     virtual ~DialogService() = default;
-    // Returns vbOK or vbCancel.
+    // Returns the button pressed: vbOK, vbRetry or vbCancel.
     virtual int messageBox(const QString &prompt, int style, const QString &title) = 0;
     // Returns the typed text, or the empty text on Cancel.
     virtual QString inputBox(const QString &prompt, const QString &title, const QString &defaultText) = 0;

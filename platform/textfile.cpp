@@ -2,11 +2,19 @@
 // SPDX-License-Identifier: MIT
 #include "platform/textfile.h"
 
+#include "platform/posixfile.h"
+
+#include <QSaveFile>
 #include <QStringDecoder>
 
 #include <algorithm>
 #include <cerrno>
 #include <cstring>
+
+#ifdef Q_OS_UNIX
+#include <fcntl.h>
+#include <unistd.h>
+#endif
 
 namespace platform {
 
@@ -70,12 +78,39 @@ QString DecodeText(QByteArrayView bytes)
 }
 
 TextReader::TextReader(const QString &fileName, qsizetype maxLineBytes)
-    : file_(fileName), maxLineBytes_(maxLineBytes)
+    :
+#ifndef Q_OS_UNIX
+    file_(fileName),
+#endif
+    maxLineBytes_(maxLineBytes)
 {
     // Unbuffered: we read in chunks of our own, so that no line, however
     // long, is ever held whole.
-    if (!file_.open(QIODevice::ReadOnly | QIODevice::Unbuffered))
-        openError_ = file_.errorString();
+#ifdef Q_OS_UNIX
+    fd_ = ::open(QFile::encodeName(fileName).constData(), O_RDONLY | O_CLOEXEC);
+    if (fd_ < 0)
+        errorNumber_ = errno;
+    failed_ = fd_ < 0;
+#else
+    failed_ = !file_.open(QIODevice::ReadOnly | QIODevice::Unbuffered);
+#endif
+}
+
+TextReader::~TextReader()
+{
+#ifdef Q_OS_UNIX
+    if (fd_ >= 0)
+        ::close(fd_);
+#endif
+}
+
+bool TextReader::isOpen() const
+{
+#ifdef Q_OS_UNIX
+    return fd_ >= 0;
+#else
+    return file_.isOpen();
+#endif
 }
 
 bool TextReader::fill()
@@ -83,7 +118,23 @@ bool TextReader::fill()
     constexpr qsizetype ChunkSize = 64 * 1024;
     pos_ = 0;
     buffer_.resize(ChunkSize);
-    const qint64 got = file_.isOpen() ? file_.read(buffer_.data(), ChunkSize) : -1;
+    qint64 got = -1;
+#ifdef Q_OS_UNIX
+    if (fd_ >= 0) {
+        do
+            got = ::read(fd_, buffer_.data(), static_cast<size_t>(ChunkSize));
+        while (got < 0 && errno == EINTR);
+        if (got < 0) {
+            errorNumber_ = errno;
+            failed_ = true;
+        }
+    }
+#else
+    if (file_.isOpen()) {
+        got = file_.read(buffer_.data(), ChunkSize);
+        failed_ = failed_ || got < 0;
+    }
+#endif
     buffer_.resize(got > 0 ? got : 0);
     return got > 0;
 }
@@ -153,48 +204,58 @@ QStringView ReadTextField(QStringView &rest)
 }
 
 TextWriter::TextWriter(const QString &fileName)
-    : file_(fileName)
+    : fileName_(fileName)
 {
-    // Unbuffered, so that every failing write is seen here, not in a flush
-    // inside commit().
-    if (!file_.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
-        errorNumber_ = errno;
 }
 
 void TextWriter::print(std::int16_t number, QStringView text)
 {
-    if (!file_.isOpen() || !writeError_.isEmpty())
-        return;
-    QByteArray record;
     if (number >= 0)
-        record += ' ';
-    record += QByteArray::number(number);
-    record += ' ';
-    record += text.toUtf8();
-    record += "\r\n";
-    // A full disk first cuts a write short without an error, and QSaveFile
-    // would then commit the cut file. Writing the rest brings out the error.
-    QByteArrayView rest(record);
-    while (!rest.isEmpty() && writeError_.isEmpty()) {
-        const qint64 written = file_.write(rest.data(), rest.size());
-        if (written > 0) {
-            rest = rest.sliced(written);
-        } else {
-            errorNumber_ = errno;
-            writeError_ = file_.errorString();
-            file_.cancelWriting();
-        }
-    }
+        content_ += ' ';
+    content_ += QByteArray::number(number);
+    content_ += ' ';
+    content_ += text.toUtf8();
+    content_ += "\r\n";
 }
 
 QString TextWriter::commit()
 {
-    if (file_.isOpen() && file_.commit())
-        return {};
-    if (errorNumber_ == 0)
-        errorNumber_ = errno;
-    const QString reason = writeError_.isEmpty() ? file_.errorString() : writeError_;
+#ifdef Q_OS_UNIX
+    errorNumber_ = posix::ReplaceFile(fileName_, content_);
+    return errorNumber_ == 0 ? QString() : QString::fromLocal8Bit(std::strerror(errorNumber_));
+#else
+    QSaveFile file(fileName_);
+    // Unbuffered, so that a failing write is seen here, not in a flush
+    // inside commit(). A full disk first cuts a write short without an
+    // error, and QSaveFile would then commit the cut file: writing the rest
+    // brings out the error.
+    if (file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
+        QByteArrayView rest(content_);
+        while (!rest.isEmpty()) {
+            const qint64 written = file.write(rest.data(), rest.size());
+            if (written <= 0) {
+                const QString reason = file.errorString();
+                file.cancelWriting();
+                file.commit();
+                return reason.isEmpty() ? QStringLiteral("Unknown error") : reason;
+            }
+            rest = rest.sliced(written);
+        }
+        if (file.commit())
+            return {};
+    }
+    const QString reason = file.errorString();
     return reason.isEmpty() ? QStringLiteral("Unknown error") : reason;
+#endif
+}
+
+void RemoveLeftoverTemporaries(const QString &fileName)
+{
+#ifdef Q_OS_UNIX
+    posix::RemoveLeftoverTemporaries(fileName);
+#else
+    Q_UNUSED(fileName); // QSaveFile cleans up after itself
+#endif
 }
 
 } // namespace platform

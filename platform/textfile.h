@@ -4,7 +4,6 @@
 
 #include <QByteArray>
 #include <QFile>
-#include <QSaveFile>
 #include <QString>
 #include <QStringView>
 
@@ -25,10 +24,16 @@ public:
     // Keeps at most maxLineBytes bytes of each line; the rest of a longer
     // line is skipped without being held in memory.
     TextReader(const QString &fileName, qsizetype maxLineBytes);
+    ~TextReader();
+    TextReader(const TextReader &) = delete;
+    TextReader &operator=(const TextReader &) = delete;
 
-    bool isOpen() const { return file_.isOpen(); }
-    // Why the file did not open; empty when it did.
-    QString errorString() const { return openError_; }
+    bool isOpen() const;
+    // True when the file did not open or a read failed: what was read may
+    // not be all there is.
+    bool failed() const { return failed_; }
+    // The system's error number of that failure, 0 when it is not known.
+    int errorNumber() const { return errorNumber_; }
 
     // True when no line is left, also after a read error and on a file that
     // did not open.
@@ -40,8 +45,13 @@ public:
 private:
     bool fill();
 
+#ifdef Q_OS_UNIX
+    int fd_ = -1;
+#else
     QFile file_;
-    QString openError_;
+#endif
+    bool failed_ = false;
+    int errorNumber_ = 0;
     QByteArray buffer_;
     qsizetype pos_ = 0;
     qsizetype maxLineBytes_;
@@ -60,7 +70,7 @@ QStringView ReadNumberField(QStringView &rest);
 // and `rest` then starts right after the closing quote.
 QStringView ReadTextField(QStringView &rest);
 
-// A text file opened for writing: its content is replaced only when commit()
+// A text file written anew: its content is replaced only when commit()
 // succeeds, so a failed write leaves the old file whole.
 class TextWriter
 {
@@ -72,19 +82,23 @@ public:
     // the text, CR LF.
     void print(std::int16_t number, QStringView text);
 
-    // Replaces the file. Returns an empty string on success, otherwise the
-    // reason it failed, in words a user can read.
+    // Replaces the file, and on disk before it returns. Returns an empty
+    // string on success, otherwise the reason it failed, in words a user can
+    // read.
     QString commit();
-    // The system's error number of the first failure (errno), 0 when it is
-    // not known; lets a caller say what went wrong in its own words.
+    // The system's error number of the failure, 0 when it is not known;
+    // lets a caller say what went wrong in its own words.
     int errorNumber() const { return errorNumber_; }
 
 private:
-    QSaveFile file_;
+    QString fileName_;
+    QByteArray content_;
     int errorNumber_ = 0;
-    // The first failed write; nothing is written after it, and QSaveFile's
-    // own error string no longer holds it once the commit has failed.
-    QString writeError_;
 };
+
+// Removes what writers of this file left behind when they were killed or
+// their clean-up failed. Only for a caller that knows no one else is writing
+// the file now.
+void RemoveLeftoverTemporaries(const QString &fileName);
 
 } // namespace platform

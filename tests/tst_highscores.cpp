@@ -3,12 +3,20 @@
 #include "gamekit.h"
 #include "highscores/frmScores.h"
 #include "highscores/frmSummary.h"
+#include "highscores/scorefile.h"
 #include "platform/forms.h"
 #include "rules/modQuintix.h"
 
+#include <QApplication>
 #include <QDir>
+#include <QLockFile>
 #include <QMdiArea>
+#include <QStatusBar>
 #include <QTest>
+#include <QTimer>
+
+#include <memory>
+#include <utility>
 
 using namespace Qt::StringLiterals;
 using gamekit::Table;
@@ -87,6 +95,9 @@ private slots:
     void summary_buttonsOpenTheTableAndClose();
     void summary_twoGamesInARowBothCount();
     void summary_keepsScoresSavedWhileItAsked();
+    void summary_neverReplacesAFileItCannotRead();
+    void summary_shortFileBringsBackNoEarlierEntries();
+    void summary_waitsInSightAndMayTryAgain();
 };
 
 
@@ -332,6 +343,80 @@ void TestHighScores::summary_keepsScoresSavedWhileItAsked()
     };
     finishGame(t, {70}, {u"Al"_s});
     QCOMPARE(t.dir.read(u"High Scores.dat"_s), fileOf({{80, "Bea"}, {70, "Al"}, {65, "Cy"}}) + ResetFile.first(11 * 7));
+}
+
+void TestHighScores::summary_neverReplacesAFileItCannotRead()
+{
+#ifdef Q_OS_LINUX
+    // Reading a process's memory from its start fails with an I/O error.
+    Table &t = table();
+    QVERIFY(QFile::link(u"/proc/self/mem"_s, u"High Scores.dat"_s));
+    const QString unsaved = u"The high scores could not be saved.\n\n\"/proc/self/mem\" could not be read "
+                            u"(the disk reported an error), so it was left as it is."_s;
+    finishGame(t, {250});
+    QVERIFY(frmSummary::instance().Visible());
+    QCOMPARE(frmSummary::instance().lblScore(1)->Caption(), u"250"_s);
+    QVERIFY(frmSummary::instance().lblHigh(1)->isHidden());
+    QCOMPARE(t.dialogs.prompts().size(), 1); // the player count: no name is asked
+    QCOMPARE(t.dialogs.messages(), QStringList{unsaved});
+
+    testkit::click(frmSummary::instance().cmdView);
+    QCOMPARE(rows(frmScores::instance()).first(), u" (could not be read)"_s);
+    testkit::click(frmScores::instance().cmdReset);
+    QCOMPARE(t.dialogs.messages().mid(1), (QStringList{u"Do you really want to reset the scores?"_s, unsaved}));
+    QCOMPARE(QFile::symLinkTarget(u"High Scores.dat"_s), u"/proc/self/mem"_s);
+#else
+    QSKIP("Needs a file that fails to read");
+#endif
+}
+
+void TestHighScores::summary_shortFileBringsBackNoEarlierEntries()
+{
+    // While the player types a name, another game leaves a short table.
+    Table &t = table();
+    t.dir.write(u"High Scores.dat"_s, Ladder);
+    t.dialogs.whileOpen = [&t](const testkit::ScriptedDialogs::Call &call) {
+        if (call.title == u"High Score"_s)
+            t.dir.write(u"High Scores.dat"_s, fileOf({{80, "Bea"}, {65, "Cy"}}));
+    };
+    finishGame(t, {95}, {u"Al"_s});
+    QCOMPARE(t.dir.read(u"High Scores.dat"_s),
+             fileOf({{95, "Al"}, {80, "Bea"}, {65, "Cy"}}) + QByteArray(" 0 \r\n").repeated(7));
+}
+
+void TestHighScores::summary_waitsInSightAndMayTryAgain()
+{
+    Table &t = table();
+    t.dir.write(u"High Scores.dat"_s, Ladder);
+    auto otherGame = std::make_unique<QLockFile>(t.dir.path() + u"/High Scores.dat.lock"_s);
+    QVERIFY(otherGame->tryLock());
+    const auto savedWait = std::exchange(WindowSaveWait, std::chrono::milliseconds(300));
+    QString shown;
+    Qt::CursorShape cursor = Qt::ArrowCursor;
+    QTimer::singleShot(100, [&] {
+        if (QStatusBar *bar = t.frame->findChild<QStatusBar *>())
+            shown = bar->currentMessage();
+        if (const QCursor *override = QApplication::overrideCursor())
+            cursor = override->shape();
+    });
+    // The other game is done by the time the player answers.
+    t.dialogs.whileOpen = [&](const testkit::ScriptedDialogs::Call &call) {
+        if (call.style == (platform::vbRetryCancel | platform::vbExclamation))
+            otherGame.reset();
+    };
+    t.dialogs.messageAnswers << platform::vbRetry;
+    finishGame(t, {95}, {u"Al"_s});
+    WindowSaveWait = savedWait;
+
+    QCOMPARE(shown, u"Waiting for another game to finish saving the high scores\u2026"_s);
+    QCOMPARE(cursor, Qt::WaitCursor);
+    QCOMPARE(t.dialogs.messages(),
+             QStringList{u"The high scores could not be saved.\n\n\""_s +
+                         QDir::toNativeSeparators(t.dir.path() + u"/High Scores.dat"_s) +
+                         u"\" is being saved by another game, which has not finished.\n\nTry again?"_s});
+    QCOMPARE(fileLines(t).at(9), QByteArray(" 95 Al\r"));
+    QVERIFY(!QApplication::overrideCursor());
+    QTRY_VERIFY(!t.frame->findChild<QStatusBar *>()); // deleted later
 }
 
 QTEST_MAIN(TestHighScores)

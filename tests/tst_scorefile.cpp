@@ -7,6 +7,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QLockFile>
+#include <QSysInfo>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -85,6 +86,8 @@ private slots:
     void writeFailingMidway_leavesOldFileWhole();
     void writeThroughLink_fillsItsTargetUnlessReadOnly();
     void writeWhileLocked_givesWayToALiveGameOnly();
+    void unreadableFile_isReportedAndNeverReplaced();
+    void leftovers_areTakenOverOrNamed();
 
 private:
     std::unique_ptr<QTemporaryDir> dir_;
@@ -331,7 +334,9 @@ void tst_ScoreFile::writeFailingMidway_leavesOldFileWhole()
     QCOMPARE(getrlimit(RLIMIT_FSIZE, &saved), 0);
     rlimit small = saved;
     small.rlim_cur = static_cast<rlim_t>(bytesThatFit);
-    const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
+    // With the signal's default action the system kills a program that
+    // writes past the limit: the save must keep the game alive.
+    const auto oldHandler = std::signal(SIGXFSZ, SIG_DFL);
     // Set once the lock is taken: the lock file does not fit either.
     const QString reason = UpdateHighScores([&](const QList<ScoreEntry> &) {
         setrlimit(RLIMIT_FSIZE, &small);
@@ -389,6 +394,75 @@ void tst_ScoreFile::writeWhileLocked_givesWayToALiveGameOnly()
     lock.close();
     QCOMPARE(WriteHighScores(ResetScores()), QString());
     QVERIFY(!lock.exists());
+}
+
+void tst_ScoreFile::unreadableFile_isReportedAndNeverReplaced()
+{
+#ifdef Q_OS_LINUX
+    // Reading a process's memory from its start fails with an I/O error,
+    // for root too: a disk that fails under a good table.
+    QVERIFY(QFile::link(u"/proc/self/mem"_s, HighScoreFileName()));
+    const QString ioError = u"\"/proc/self/mem\" could not be read (the disk reported an error), so it was left as it is."_s;
+    QString failure = u"stale"_s;
+    QCOMPARE(shown(ReadHighScores(&failure)), QStringList());
+    QCOMPARE(failure, ioError);
+    QCOMPARE(WriteHighScores(ResetScores()), ioError);
+    QCOMPARE(UpdateHighScores([](const QList<ScoreEntry> &) -> QList<ScoreEntry> {
+                 QTest::qFail("merged an unreadable table", __FILE__, __LINE__);
+                 return {};
+             }),
+             ioError);
+    QCOMPARE(QFile::symLinkTarget(HighScoreFileName()), u"/proc/self/mem"_s);
+    QVERIFY(QFile::remove(HighScoreFileName()));
+#endif
+    writeFile(" 5 A\r\n");
+    QVERIFY(QFile::setPermissions(HighScoreFileName(), QFileDevice::WriteOwner));
+    // Root reads it all the same; tests/fault_check.sh tries it as a player.
+    if (QFile file(HighScoreFileName()); file.open(QIODevice::ReadOnly))
+        return;
+    const QString noPermission = quotedPath() + u" could not be read (no permission), so it was left as it is."_s;
+    QCOMPARE(WriteHighScores(ResetScores()), noPermission);
+    QVERIFY(QFile::setPermissions(HighScoreFileName(), QFileDevice::ReadOwner | QFileDevice::WriteOwner));
+    QCOMPARE(fileBytes(), QByteArray(" 5 A\r\n"));
+}
+
+void tst_ScoreFile::leftovers_areTakenOverOrNamed()
+{
+#ifndef Q_OS_UNIX
+    QSKIP("Leftovers are judged by the POSIX lock and writer");
+#endif
+    writeFile(" 5 A\r\n");
+    QVERIFY(QFile::setPermissions(HighScoreFileName(), QFileDevice::ReadOwner | QFileDevice::WriteOwner |
+                                                            QFileDevice::ReadGroup));
+    const QString lockName = HighScoreFileName() + u".lock"_s;
+    // What a game killed between making its lock and writing it leaves: no
+    // live game, and taken over after a second, not after a wait in vain.
+    QVERIFY(QFile(lockName).open(QIODevice::WriteOnly));
+    QCOMPARE(WriteHighScores({{6, u"B"_s}}, std::chrono::milliseconds(3000)), QString());
+    // A lock of this very game that a failed clean-up left: no one holds it.
+    {
+        QFile lock(lockName);
+        QVERIFY(lock.open(QIODevice::WriteOnly));
+        lock.write(QByteArray::number(QCoreApplication::applicationPid()) + '\n' +
+                   QFileInfo(QCoreApplication::applicationFilePath()).fileName().toUtf8() + '\n' +
+                   QSysInfo::machineHostName().toUtf8() + '\n');
+    }
+    // Temporaries of a killed save go; a backup made by hand stays.
+    writeFile(" 6 B\r\n");
+    QVERIFY(QFile(HighScoreFileName() + u".new-Ab3dE6"_s).open(QIODevice::WriteOnly));
+    QVERIFY(QFile(HighScoreFileName() + u".backup"_s).open(QIODevice::WriteOnly));
+    QCOMPARE(WriteHighScores({{7, u"C"_s}}, std::chrono::milliseconds(200)), QString());
+    QCOMPARE(fileBytes(), QByteArray(" 7 C\r\n"));
+    QCOMPARE(QDir().entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
+             (QStringList{HighScoreFileName(), HighScoreFileName() + u".backup"_s}));
+    // The new file keeps the old one's mode.
+    QCOMPARE(QFileInfo(HighScoreFileName()).permissions() & 0x0777, QFileDevice::Permissions(0x0640));
+
+    // A folder where the lock goes is no game saving, and is named.
+    QVERIFY(QDir().mkdir(lockName));
+    QCOMPARE(WriteHighScores(ResetScores(), std::chrono::milliseconds(200)),
+             quotedPath() + u" could not be written: its lock file "_s + quotedPath(lockName) + u" is a folder."_s);
+    QCOMPARE(fileBytes(), QByteArray(" 7 C\r\n"));
 }
 
 QTEST_GUILESS_MAIN(tst_ScoreFile)

@@ -1,0 +1,300 @@
+// SPDX-FileCopyrightText: 2026 The Pipstack developers
+// SPDX-License-Identifier: MIT
+#include "platform/lockfile.h"
+
+#include <QDeadlineTimer>
+#include <QLockFile>
+#include <QThread>
+
+#include <algorithm>
+#include <cstdlib>
+
+#ifdef Q_OS_UNIX
+#include "platform/posixfile.h"
+
+#include <QDateTime>
+#include <QFile>
+#include <QFileInfo>
+#include <QSysInfo>
+
+#include <cerrno>
+#include <optional>
+
+#include <fcntl.h>
+#include <signal.h>
+#include <sys/file.h>
+#include <sys/stat.h>
+#include <unistd.h>
+#endif
+
+using namespace Qt::StringLiterals;
+
+namespace platform {
+
+namespace {
+constexpr std::chrono::milliseconds PollInterval{50};
+}
+
+#ifdef Q_OS_UNIX
+
+namespace {
+
+// A live holder writes its lock in one go right after making it, so a lock
+// still empty or damaged after this long was left by one that died.
+constexpr std::chrono::milliseconds DamagedLockGrace{1000};
+
+struct LockInfo
+{
+    qint64 pid = 0;
+    QByteArray host;
+    QByteArray machine;
+    QByteArray boot;
+};
+
+// What QLockFile compares with the running process's name.
+const QByteArray &ProgramName()
+{
+    static const QByteArray name = QFileInfo(QFile::symLinkTarget(u"/proc/self/exe"_s)).fileName().toUtf8();
+    return name;
+}
+
+// This computer and this boot, as QLockFile names them; they do not change
+// while the program runs.
+const QByteArray &ThisHost()
+{
+    static const QByteArray host = QSysInfo::machineHostName().toUtf8();
+    return host;
+}
+
+const QByteArray &ThisMachine()
+{
+    static const QByteArray machine = QSysInfo::machineUniqueId();
+    return machine;
+}
+
+const QByteArray &ThisBoot()
+{
+    static const QByteArray boot = QSysInfo::bootUniqueId();
+    return boot;
+}
+
+QByteArray LockContent()
+{
+    return QByteArray::number(::getpid()) + '\n' + ProgramName() + '\n' + ThisHost() + '\n' + ThisMachine() + '\n' +
+           ThisBoot() + '\n';
+}
+
+// The first lines of a lock: process id, program, host, machine and boot.
+// Any lock worth the name has at least its first three lines whole.
+std::optional<LockInfo> ParseLock(const QByteArray &content)
+{
+    const QList<QByteArray> lines = content.split('\n');
+    if (lines.size() < 4)
+        return std::nullopt;
+    bool ok = false;
+    LockInfo info;
+    info.pid = lines[0].toLongLong(&ok);
+    if (!ok || info.pid <= 0)
+        return std::nullopt;
+    info.host = lines[2];
+    if (lines.size() > 4)
+        info.machine = lines[3];
+    if (lines.size() > 5)
+        info.boot = lines[4];
+    return info;
+}
+
+bool OnThisMachine(const LockInfo &info)
+{
+    if (!info.machine.isEmpty() && !ThisMachine().isEmpty())
+        return info.machine == ThisMachine();
+    return info.host.isEmpty() || info.host == ThisHost();
+}
+
+bool LeftBehind(const LockInfo &info)
+{
+    if (!OnThisMachine(info))
+        return false;
+    if (!info.boot.isEmpty() && info.boot != ThisBoot())
+        return true;
+    // This program takes one lock at a time and holds none while it takes
+    // one: a lock with its own id that no one holds open is its own, left
+    // by a save whose clean-up failed.
+    if (info.pid == ::getpid())
+        return true;
+    return ::kill(static_cast<pid_t>(info.pid), 0) != 0 && errno == ESRCH;
+}
+
+std::chrono::milliseconds Age(const struct stat &st)
+{
+    const qint64 modified = qint64(st.st_mtim.tv_sec) * 1000 + st.st_mtim.tv_nsec / 1000000;
+    // Either way: a clock on another computer may be ahead of ours.
+    return std::chrono::milliseconds(std::abs(QDateTime::currentMSecsSinceEpoch() - modified));
+}
+
+enum class Judgement { Gone, Live, Stale, Folder };
+
+// What the lock file someone else made is. Locks in our own form are judged
+// as QLockFile judges them; whoever holds a lock keeps it locked with flock
+// while it lives, so one that no one holds is left behind.
+Judgement Judge(const QByteArray &path, std::chrono::milliseconds staleAfter)
+{
+    struct stat st {};
+    if (::lstat(path.constData(), &st) != 0)
+        return errno == ENOENT ? Judgement::Gone : Judgement::Live;
+    if (S_ISDIR(st.st_mode))
+        return Judgement::Folder;
+    const auto age = Age(st);
+    const Judgement damaged = age > DamagedLockGrace ? Judgement::Stale : Judgement::Live;
+    // A link or any other kind of file is no lock a program makes.
+    if (!S_ISREG(st.st_mode))
+        return damaged;
+    const int fd = ::open(path.constData(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0)
+        return errno == ENOENT ? Judgement::Gone : damaged;
+    if (::flock(fd, LOCK_SH | LOCK_NB) != 0 && errno == EWOULDBLOCK) {
+        ::close(fd);
+        return Judgement::Live;
+    }
+    QByteArray content(1024, '\0');
+    const ssize_t got = ::read(fd, content.data(), static_cast<size_t>(content.size()));
+    content.resize(got > 0 ? got : 0);
+    ::close(fd);
+
+    const std::optional<LockInfo> info = ParseLock(content);
+    if (!info)
+        return damaged;
+    if (LeftBehind(*info))
+        return Judgement::Stale;
+    return age > staleAfter ? Judgement::Stale : Judgement::Live;
+}
+
+// Removes a lock judged stale, unless someone holds it by now. Another
+// program may be removing it too: the flock keeps both from removing a new
+// lock made in between. Returns false when it stays, with `error` set when
+// the removal failed.
+bool RemoveStale(const QByteArray &path, int &error)
+{
+    const int fd = ::open(path.constData(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);
+    if (fd >= 0 && ::flock(fd, LOCK_EX | LOCK_NB) != 0 && errno == EWOULDBLOCK) {
+        ::close(fd);
+        return false;
+    }
+    // A lock that cannot be opened (a link, or no permission to read it) is
+    // removed all the same: no holder can keep it open either.
+    const bool removed = ::unlink(path.constData()) == 0 || errno == ENOENT;
+    error = removed ? 0 : errno;
+    if (fd >= 0)
+        ::close(fd);
+    return removed;
+}
+
+} // namespace
+
+LockFile::LockFile(const QString &fileName, std::chrono::milliseconds staleAfter)
+    : fileName_(fileName), staleAfter_(staleAfter)
+{
+}
+
+LockFile::~LockFile() { unlock(); }
+
+LockFile::Result LockFile::lock(std::chrono::milliseconds wait, const std::function<void()> &whileWaiting)
+{
+    posix::IgnoreFileSizeSignal();
+    const QByteArray path = QFile::encodeName(fileName_);
+    const QDeadlineTimer deadline(wait);
+    error_ = 0;
+    for (;;) {
+        const int fd = ::open(path.constData(), O_RDWR | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+        if (fd >= 0) {
+            // Without flock (some network file systems) the content must do.
+            ::flock(fd, LOCK_EX | LOCK_NB);
+            if (const int error = posix::WriteAll(fd, LockContent()); error != 0) {
+                ::unlink(path.constData());
+                ::close(fd);
+                error_ = error;
+                return Failed;
+            }
+            fd_ = fd;
+            return Locked;
+        }
+        if (errno != EEXIST) {
+            error_ = errno;
+            return Failed;
+        }
+        switch (Judge(path, staleAfter_)) {
+        case Judgement::Gone:
+            continue;
+        case Judgement::Folder:
+            return IsFolder;
+        case Judgement::Stale:
+            if (RemoveStale(path, error_))
+                continue;
+            if (error_ != 0)
+                return Failed;
+            break;
+        case Judgement::Live:
+            break;
+        }
+        if (deadline.hasExpired())
+            return Busy;
+        if (whileWaiting)
+            whileWaiting();
+        QThread::msleep(static_cast<unsigned long>(std::clamp<qint64>(deadline.remainingTime(), 1, PollInterval.count())));
+    }
+}
+
+int LockFile::unlock()
+{
+    if (fd_ < 0)
+        return 0;
+    const QByteArray path = QFile::encodeName(fileName_);
+    // Someone may have taken it for stale and made a lock of their own: that
+    // one is not ours to remove. When that cannot be told, it is ours.
+    struct stat held {}, named {};
+    const bool another = ::fstat(fd_, &held) == 0 && ::lstat(path.constData(), &named) == 0 &&
+                         (held.st_dev != named.st_dev || held.st_ino != named.st_ino);
+    int error = 0;
+    if (!another && ::unlink(path.constData()) != 0 && errno != ENOENT)
+        error = errno;
+    ::close(fd_);
+    fd_ = -1;
+    error_ = error;
+    return error;
+}
+
+#else
+
+LockFile::LockFile(const QString &fileName, std::chrono::milliseconds staleAfter)
+    : fileName_(fileName), staleAfter_(staleAfter), lock_(std::make_unique<QLockFile>(fileName))
+{
+    lock_->setStaleLockTime(staleAfter);
+}
+
+LockFile::~LockFile() = default;
+
+LockFile::Result LockFile::lock(std::chrono::milliseconds wait, const std::function<void()> &whileWaiting)
+{
+    const QDeadlineTimer deadline(wait);
+    for (;;) {
+        if (lock_->tryLock(0))
+            return Locked;
+        if (lock_->error() != QLockFile::LockFailedError)
+            return Failed;
+        if (deadline.hasExpired())
+            return Busy;
+        if (whileWaiting)
+            whileWaiting();
+        QThread::msleep(static_cast<unsigned long>(std::clamp<qint64>(deadline.remainingTime(), 1, PollInterval.count())));
+    }
+}
+
+int LockFile::unlock()
+{
+    lock_->unlock();
+    return 0;
+}
+
+#endif
+
+} // namespace platform
