@@ -12,8 +12,9 @@ set -euo pipefail
 cd "$(dirname "$0")"
 
 BUILD_PACKAGES=(cmake g++ make qt6-base-dev fonts-dejavu-core fonts-dejavu-extra)
-# The install check validates the desktop entry and the AppStream metadata.
-TEST_PACKAGES=(desktop-file-utils appstream lintian man-db autopkgtest)
+# The install check validates the desktop entry and the AppStream metadata;
+# the fault check injects system call errors into saves with strace.
+TEST_PACKAGES=(desktop-file-utils appstream lintian man-db autopkgtest strace)
 PACKAGE_PACKAGES=(build-essential debhelper git)
 
 source scripts/packages.sh
@@ -63,8 +64,6 @@ play)
     ;;
 test)
     install_missing "${BUILD_PACKAGES[@]}" "${TEST_PACKAGES[@]}" "${PACKAGE_PACKAGES[@]}"
-    # tests/fault_check.sh injects system call errors into saves with strace.
-    install_missing strace
     rm -rf build-test
     build build-test
     # The everyday suite; the soak test runs below, under the sanitizers.
