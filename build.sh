@@ -66,8 +66,10 @@ test)
     install_missing "${BUILD_PACKAGES[@]}" "${TEST_PACKAGES[@]}" "${PACKAGE_PACKAGES[@]}"
     rm -rf build-test
     build build-test
-    # The everyday suite; the soak test runs below, under the sanitizers.
-    run_tests build-test --label-exclude soak
+    # The everyday suite, then the fault check of the high-score file; the
+    # soak test runs below, under the sanitizers.
+    run_tests build-test --label-exclude 'soak|faults'
+    run_tests build-test --label-regex faults
     # A second build with AddressSanitizer and UndefinedBehaviorSanitizer runs
     # everything again, then the fuzz targets run for a bounded time.
     bash scripts/harden.sh
