@@ -39,7 +39,8 @@ QList<ScoreEntry> ResetScores();
 // writes or creates the file.
 QList<ScoreEntry> ReadHighScores();
 
-// How long a save waits for another game that is saving to the same file.
+// How long a save waits for another game that is saving to the same file,
+// and on Windows as long again for another program that holds it open.
 // Saves hold the lock for a moment only; a lock older than HighScoreStaleLock,
 // or one whose game is no longer running, is taken over.
 inline constexpr std::chrono::milliseconds HighScoreLockWait{5000};
@@ -53,7 +54,8 @@ inline constexpr std::chrono::milliseconds HighScoreStaleLock{10000};
 // A symbolic link named like the file stays a link: the file it leads to gets
 // the new content. A file without write permission for its owner is left
 // alone and reported, as are a folder in its place, a folder that cannot be
-// written, a full disk, and a lock still held after `lockWait`.
+// written, a full disk, and a lock still held after `lockWait`. On Windows a
+// file that another program holds open is waited for as long, then reported.
 //
 // Returns an empty string on success, otherwise why the scores could not be
 // saved, naming the file, in words a player understands; the file is then

@@ -8,9 +8,24 @@
 #include <cerrno>
 #include <cstring>
 
+#ifdef Q_OS_WIN
+#include <qt_windows.h>
+#endif
+
 namespace platform {
 
 namespace {
+
+// Why the last file operation failed. Qt works through the Win32 API on
+// Windows, which leaves errno alone and keeps its reason as the last error.
+int LastSystemError()
+{
+#ifdef Q_OS_WIN
+    return static_cast<int>(GetLastError());
+#else
+    return errno;
+#endif
+}
 
 // Code page 1252 differs from Latin-1 only in 0x80..0x9F. Its five unused
 // bytes keep their C1 control code, as browsers decode them.
@@ -158,7 +173,7 @@ TextWriter::TextWriter(const QString &fileName)
     // Unbuffered, so that every failing write is seen here, not in a flush
     // inside commit().
     if (!file_.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
-        errorNumber_ = errno;
+        errorNumber_ = LastSystemError();
 }
 
 void TextWriter::print(std::int16_t number, QStringView text)
@@ -180,7 +195,7 @@ void TextWriter::print(std::int16_t number, QStringView text)
         if (written > 0) {
             rest = rest.sliced(written);
         } else {
-            errorNumber_ = errno;
+            errorNumber_ = LastSystemError();
             writeError_ = file_.errorString();
             file_.cancelWriting();
         }
@@ -192,7 +207,7 @@ QString TextWriter::commit()
     if (file_.isOpen() && file_.commit())
         return {};
     if (errorNumber_ == 0)
-        errorNumber_ = errno;
+        errorNumber_ = LastSystemError();
     const QString reason = writeError_.isEmpty() ? file_.errorString() : writeError_;
     return reason.isEmpty() ? QStringLiteral("Unknown error") : reason;
 }
