@@ -16,6 +16,7 @@
 #include "platform/playfolder.h"
 
 #include <QDir>
+#include <QFontDatabase>
 #include <qt_windows.h>
 #endif
 
@@ -39,6 +40,15 @@ void BorrowParentConsole()
         std::freopen("CONOUT$", "w", stdout);
     if (err)
         std::freopen("CONOUT$", "w", stderr);
+}
+
+// The captions are laid out for DejaVu Sans Condensed, which Windows lacks;
+// the game brings it along in fonts\ beside the program.
+void AddOwnFonts()
+{
+    const QDir fonts(QCoreApplication::applicationDirPath() + QStringLiteral("/fonts"));
+    for (const QString &name : fonts.entryList({QStringLiteral("*.ttf")}, QDir::Files))
+        QFontDatabase::addApplicationFont(fonts.filePath(name));
 }
 
 // The portable game plays in its own folder, the installed one in the
@@ -110,6 +120,9 @@ int main(int argc, char *argv[])
     if (argc > 1)
         return AnswerCommandLine(argc, argv);
     QApplication app(argc, argv);
+#ifdef Q_OS_WIN
+    AddOwnFonts();
+#endif
     platform::SetUpApplication();
 #ifdef Q_OS_WIN
     EnterPlayFolder();

@@ -76,6 +76,10 @@ stage() {
     cp "$qt/plugins/platforms/qwindows.dll" "$stage/platforms/"
     cp "$qt/plugins/styles/qwindowsvistastyle.dll" "$stage/styles/"
     cp assets/Die*.bmp assets/pipstack.ico "$stage/"
+    # The font the captions are laid out for, which Windows lacks.
+    mkdir -p "$stage/fonts" "$stage/licences/DejaVu"
+    cp /usr/share/fonts/truetype/dejavu/DejaVuSans{,Condensed}.ttf "$stage/fonts/"
+    cp /usr/share/doc/fonts-dejavu-core/copyright "$stage/licences/DejaVu/copyright.txt"
     cp windows/README.txt "$stage/README.txt"
     sed -n '/^License: Expat/,/^$/p' debian/copyright | sed '1d; s/^ //; s/^\.$//' >"$stage/licences/Pipstack.txt"
     cp "$qt"/LICENSES/* "$stage/licences/Qt/"

@@ -38,7 +38,7 @@ installed=$drive_c/Program\ Files/Pipstack
 start_menu=$drive_c/ProgramData/Microsoft/Windows/Start\ Menu/Programs/Pipstack.lnk
 key='HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall\Pipstack'
 for file in pipstack.exe Uninstall.exe Qt6Widgets.dll libstdc++-6.dll platforms/qwindows.dll \
-            styles/qwindowsvistastyle.dll licences/Qt/LGPL-3.0-only.txt; do
+            styles/qwindowsvistastyle.dll fonts/DejaVuSansCondensed.ttf licences/Qt/LGPL-3.0-only.txt; do
     [ -f "$installed/$file" ] || fail "not installed: $file"
 done
 [ ! -e "$installed/portable.txt" ] || fail "the installed game was made portable"
