@@ -22,7 +22,7 @@ qt_tarball_name=qt6-mingw-6.4.2-x86_64.tar.xz
 # Qt's host tools (moc, rcc, uic) come from Debian's own Qt of the same version.
 WINDOWS_PACKAGES=(cmake ninja-build g++-mingw-w64-x86-64-posix gcc-mingw-w64-x86-64-posix
     mingw-w64-x86-64-dev binutils-mingw-w64-x86-64 qt6-base-dev qt6-base-dev-tools
-    xz-utils zip nsis wine wine64 fonts-dejavu-core fonts-dejavu-extra)
+    xz-utils zip unzip nsis wine wine64 fonts-dejavu-core fonts-dejavu-extra)
 mingw_runtime=(/usr/lib/gcc/x86_64-w64-mingw32/12-posix/libstdc++-6.dll
     /usr/lib/gcc/x86_64-w64-mingw32/12-posix/libgcc_s_seh-1.dll
     /usr/x86_64-w64-mingw32/lib/libwinpthread-1.dll)
