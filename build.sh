@@ -8,6 +8,8 @@
 #                        then again under the sanitizers, then the fuzz targets, then builds,
 #                        installs and purges the Debian package
 #   bash build.sh package  installs what is missing, leaves build-package/pipstack_*.deb
+#   bash build.sh windows  installs what is missing, cross-builds the Windows zip and
+#                        installer into build-windows/ (scripts/windows.sh)
 set -euo pipefail
 cd "$(dirname "$0")"
 
@@ -70,6 +72,7 @@ test)
     # soak test runs below, under the sanitizers.
     run_tests build-test --label-exclude 'soak|faults'
     run_tests build-test --label-regex faults
+    bash scripts/windows.sh test
     # A second build with AddressSanitizer and UndefinedBehaviorSanitizer runs
     # everything again, then the fuzz targets run for a bounded time.
     bash scripts/harden.sh
@@ -82,8 +85,11 @@ package)
     install_missing "${BUILD_PACKAGES[@]}" "${PACKAGE_PACKAGES[@]}"
     package
     ;;
+windows)
+    bash scripts/windows.sh build
+    ;;
 *)
-    echo "usage: bash build.sh play|test|package" >&2
+    echo "usage: bash build.sh play|test|package|windows" >&2
     exit 2
     ;;
 esac

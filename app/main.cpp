@@ -12,7 +12,56 @@
 
 #include <cstdio>
 
+#ifdef Q_OS_WIN
+#include "platform/playfolder.h"
+
+#include <QDir>
+#include <QFontDatabase>
+#include <qt_windows.h>
+#endif
+
 namespace {
+
+#ifdef Q_OS_WIN
+// The program has no console window of its own. Started from a command
+// prompt with --help, it would print into nothing: it borrows the prompt's
+// console instead, for whichever output goes nowhere else (a redirected
+// output already has a file or a pipe).
+void BorrowParentConsole()
+{
+    const auto nowhere = [](DWORD which) {
+        const HANDLE handle = GetStdHandle(which);
+        return handle == nullptr || handle == INVALID_HANDLE_VALUE;
+    };
+    const bool out = nowhere(STD_OUTPUT_HANDLE), err = nowhere(STD_ERROR_HANDLE);
+    if ((!out && !err) || !AttachConsole(ATTACH_PARENT_PROCESS))
+        return;
+    if (out)
+        std::freopen("CONOUT$", "w", stdout);
+    if (err)
+        std::freopen("CONOUT$", "w", stderr);
+}
+
+// The captions are laid out for DejaVu Sans Condensed, which Windows lacks;
+// the game brings it along in fonts\ beside the program.
+void AddOwnFonts()
+{
+    const QDir fonts(QCoreApplication::applicationDirPath() + QStringLiteral("/fonts"));
+    for (const QString &name : fonts.entryList({QStringLiteral("*.ttf")}, QDir::Files))
+        QFontDatabase::addApplicationFont(fonts.filePath(name));
+}
+
+// The portable game plays in its own folder, the installed one in the
+// player's: see PlayFolder(). Where neither can be made, it plays where it
+// was started, and a save says what went wrong.
+void EnterPlayFolder()
+{
+    QString roaming = qEnvironmentVariable("APPDATA");
+    if (roaming.isEmpty())
+        roaming = QDir::homePath();
+    platform::EnterPlayFolder(QCoreApplication::applicationDirPath(), roaming);
+}
+#endif
 
 // Answers --help or --version, or refuses the arguments, before any window
 // exists: a QApplication would need a display. Returns the exit status.
@@ -24,6 +73,9 @@ int AnswerCommandLine(int argc, char *argv[])
     char command[] = "pipstack";
     char *coreArgv[] = {command, nullptr};
     QCoreApplication core(coreArgc, coreArgv);
+#ifdef Q_OS_WIN
+    BorrowParentConsole();
+#endif
     QStringList arguments = QCoreApplication::arguments();
     for (int i = 1; i < argc; ++i)
         arguments << QString::fromLocal8Bit(argv[i]);
@@ -68,7 +120,13 @@ int main(int argc, char *argv[])
     if (argc > 1)
         return AnswerCommandLine(argc, argv);
     QApplication app(argc, argv);
+#ifdef Q_OS_WIN
+    AddOwnFonts();
+#endif
     platform::SetUpApplication();
+#ifdef Q_OS_WIN
+    EnterPlayFolder();
+#endif
     mdiMain frame;
     frame.showMaximized();
     return app.exec();

@@ -15,6 +15,12 @@
 #ifdef Q_OS_UNIX
 #include <unistd.h>
 #endif
+#ifdef Q_OS_WIN
+#include <QDeadlineTimer>
+#include <QThread>
+
+#include <qt_windows.h>
+#endif
 
 using namespace Qt::StringLiterals;
 
@@ -145,9 +151,66 @@ QString FolderMissing(const QString &file, const QString &folder)
     return file + u" could not be written: its folder "_s + Quoted(folder) + u" does not exist."_s;
 }
 
+#ifdef Q_OS_WIN
+// A failed write in words, from the Windows error.
+QString WindowsWriteFailure(const QFileInfo &target, int error)
+{
+    const QString file = Quoted(target.filePath());
+    switch (error) {
+    case ERROR_DISK_FULL:
+    case ERROR_HANDLE_DISK_FULL:
+        return file + u" could not be written: the disk is full."_s;
+    case ERROR_WRITE_PROTECT:
+        return file + u" could not be written: the disk is read-only."_s;
+    case ERROR_FILE_READ_ONLY:
+        return file + u" is read-only, so it was left as it is."_s;
+    case ERROR_ACCESS_DENIED:
+        return file + u" could not be written: Windows denied access to it or to its folder."_s;
+    case ERROR_SHARING_VIOLATION:
+    case ERROR_LOCK_VIOLATION:
+    case ERROR_USER_MAPPED_FILE:
+        return file + u" could not be written: another program is using it."_s;
+    case 0:
+        return file + u" could not be written."_s;
+    default:
+        return file + u" could not be written (Windows error "_s + QString::number(error) + u")."_s;
+    }
+}
+
+// Another program (an antivirus, a backup tool, an editor) may hold the file
+// open for a moment in a way that lets it be neither read whole nor
+// replaced. Waits up to `wait` for it to let go; returns the Windows error
+// that still stands in the way, 0 when nothing does.
+int WaitWhileInUse(const QFileInfo &target, std::chrono::milliseconds wait)
+{
+    const std::wstring name = QDir::toNativeSeparators(target.filePath()).toStdWString();
+    const QDeadlineTimer deadline(wait);
+    for (;;) {
+        // Reading the file and replacing it, as a save does.
+        const HANDLE handle = CreateFileW(name.c_str(), GENERIC_READ | DELETE,
+                                          FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                                          OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+        if (handle != INVALID_HANDLE_VALUE) {
+            CloseHandle(handle);
+            return 0;
+        }
+        const DWORD error = GetLastError();
+        // Anything else (no file yet, no access) is the save's to find out.
+        if (error != ERROR_SHARING_VIOLATION && error != ERROR_LOCK_VIOLATION)
+            return 0;
+        if (deadline.hasExpired())
+            return static_cast<int>(error);
+        QThread::msleep(50);
+    }
+}
+#endif
+
 // A failed write in words, from the system's error number.
 QString WriteFailure(const QFileInfo &target, int error)
 {
+#ifdef Q_OS_WIN
+    return WindowsWriteFailure(target, error);
+#endif
     const QString file = Quoted(target.filePath());
     switch (error) {
     case ENOSPC:
@@ -302,6 +365,10 @@ SaveResult SaveHighScores(const std::function<QList<ScoreEntry>(const QList<Scor
 
     // No other game writes while we hold the lock: any temporary is a leftover.
     platform::RemoveLeftoverTemporaries(target.filePath());
+#ifdef Q_OS_WIN
+    if (const int inUse = WaitWhileInUse(target, lockWait); inUse != 0)
+        return NotSaved(WindowsWriteFailure(target, inUse));
+#endif
     SaveResult result;
     const QList<ScoreEntry> current = ReadHighScores(&result.failure);
     if (result.failure.isEmpty()) {

@@ -41,7 +41,8 @@ QList<ScoreEntry> ResetScores();
 // writes or creates the file.
 QList<ScoreEntry> ReadHighScores(QString *failure = nullptr);
 
-// How long a save waits for another game that is saving to the same file.
+// How long a save waits for another game that is saving to the same file,
+// and on Windows as long again for another program that holds it open.
 // Saves hold the lock for a moment only; a lock older than HighScoreStaleLock,
 // or one whose game is no longer running, is taken over.
 inline constexpr std::chrono::milliseconds HighScoreLockWait{5000};
@@ -70,6 +71,8 @@ struct SaveResult
 // would be lost. A file without write permission for its owner is left alone
 // and reported, as are a folder in its place, a folder that cannot be
 // written, a full or read-only disk, and a lock still held after `lockWait`.
+// On Windows a file that another program holds open is waited for as long,
+// then reported.
 // `merge` runs only when the file will be written.
 SaveResult SaveHighScores(const std::function<QList<ScoreEntry>(const QList<ScoreEntry> &)> &merge,
                           std::chrono::milliseconds lockWait = HighScoreLockWait,

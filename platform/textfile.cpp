@@ -15,10 +15,27 @@
 #include <fcntl.h>
 #include <unistd.h>
 #endif
+#ifdef Q_OS_WIN
+#include <qt_windows.h>
+#endif
 
 namespace platform {
 
 namespace {
+
+#ifndef Q_OS_UNIX
+// Why the last file operation through Qt failed. Qt works through the Win32
+// API on Windows, which leaves errno alone and keeps its reason as the last
+// error.
+int LastSystemError()
+{
+#ifdef Q_OS_WIN
+    return static_cast<int>(GetLastError());
+#else
+    return errno;
+#endif
+}
+#endif
 
 // Code page 1252 differs from Latin-1 only in 0x80..0x9F. Its five unused
 // bytes keep their C1 control code, as browsers decode them.
@@ -93,6 +110,8 @@ TextReader::TextReader(const QString &fileName, qsizetype maxLineBytes)
     failed_ = fd_ < 0;
 #else
     failed_ = !file_.open(QIODevice::ReadOnly | QIODevice::Unbuffered);
+    if (failed_)
+        errorNumber_ = LastSystemError();
 #endif
 }
 
@@ -132,7 +151,10 @@ bool TextReader::fill()
 #else
     if (file_.isOpen()) {
         got = file_.read(buffer_.data(), ChunkSize);
-        failed_ = failed_ || got < 0;
+        if (got < 0) {
+            errorNumber_ = LastSystemError();
+            failed_ = true;
+        }
     }
 #endif
     buffer_.resize(got > 0 ? got : 0);
@@ -234,6 +256,7 @@ QString TextWriter::commit()
         while (!rest.isEmpty()) {
             const qint64 written = file.write(rest.data(), rest.size());
             if (written <= 0) {
+                errorNumber_ = LastSystemError();
                 const QString reason = file.errorString();
                 file.cancelWriting();
                 file.commit();
@@ -244,6 +267,7 @@ QString TextWriter::commit()
         if (file.commit())
             return {};
     }
+    errorNumber_ = LastSystemError();
     const QString reason = file.errorString();
     return reason.isEmpty() ? QStringLiteral("Unknown error") : reason;
 #endif

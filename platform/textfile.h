@@ -86,8 +86,9 @@ public:
     // string on success, otherwise the reason it failed, in words a user can
     // read.
     QString commit();
-    // The system's error number of the failure, 0 when it is not known;
-    // lets a caller say what went wrong in its own words.
+    // The system's error number of the first failure (errno; on Windows the
+    // last error, GetLastError()), 0 when it is not known; lets a caller say
+    // what went wrong in its own words.
     int errorNumber() const { return errorNumber_; }
 
 private:

@@ -5,6 +5,7 @@
 #include "platform/convert.h"
 #include "platform/dialogs.h"
 #include "platform/forms.h"
+#include "platform/playfolder.h"
 #include "platform/rnd.h"
 #include "testkit.h"
 
@@ -118,6 +119,7 @@ private slots:
     void labelsCarryColourAndClicks();
     void coloursReadAndStayApartOnEveryBackground();
     void picturesComeFromTheWorkingDirectory();
+    void playFolderIsBesideAPortableGameElseThePlayers();
     void accessKeysActOnlyInTheActiveWindow();
     void timerTicksUntilSwitchedOff();
     void frameComingBackActivatesAChild();
@@ -468,6 +470,28 @@ void TestPlatform::picturesComeFromTheWorkingDirectory()
     QVERIFY(!box.Picture().isNull());
     box.setPicture({});
     QVERIFY(box.Picture().isNull());
+}
+
+void TestPlatform::playFolderIsBesideAPortableGameElseThePlayers()
+{
+    testkit::WorkDir dir;
+    const QString program = dir.path() + u"/Games/Pipstack"_s, roaming = dir.path() + u"/Roaming"_s;
+    QVERIFY(QDir().mkpath(program));
+
+    // Installed: the player's folder, made on the way in.
+    QVERIFY(EnterPlayFolder(program, roaming));
+    QCOMPARE(QDir::currentPath(), roaming + u"/Pipstack"_s);
+
+    // Portable: the marker keeps everything beside the program.
+    dir.write(u"Games/Pipstack/portable.txt"_s, "");
+    QVERIFY(EnterPlayFolder(program + u'/', roaming));
+    QCOMPARE(QDir::currentPath(), program);
+
+    // A file where the player's folder must go leaves the working directory alone.
+    QVERIFY(QFile::remove(u"portable.txt"_s) && QDir().rmdir(roaming + u"/Pipstack"_s));
+    dir.write(u"Roaming/Pipstack"_s, "");
+    QVERIFY(!EnterPlayFolder(program, roaming));
+    QCOMPARE(QDir::currentPath(), program);
 }
 
 void TestPlatform::accessKeysActOnlyInTheActiveWindow()

@@ -12,7 +12,16 @@
 #include <QTest>
 
 #include <chrono>
+#include <filesystem>
 #include <memory>
+
+#ifdef Q_OS_WIN
+#include <QElapsedTimer>
+
+#include <thread>
+
+#include <qt_windows.h>
+#endif
 
 #ifdef Q_OS_UNIX
 #include <cerrno>
@@ -88,6 +97,7 @@ private slots:
     void writeWhileLocked_givesWayToALiveGameOnly();
     void unreadableFile_isReportedAndNeverReplaced();
     void leftovers_areTakenOverOrNamed();
+    void writeWhileInUse_waitsForTheOtherProgramThenSaysSo();
 
 private:
     std::unique_ptr<QTemporaryDir> dir_;
@@ -357,7 +367,12 @@ void tst_ScoreFile::writeFailingMidway_leavesOldFileWhole()
 void tst_ScoreFile::writeThroughLink_fillsItsTargetUnlessReadOnly()
 {
     QVERIFY(QDir().mkdir(u"shared"_s));
-    QVERIFY(QFile::link(u"shared/scores.txt"_s, HighScoreFileName())); // to no file yet
+    // A real symbolic link, which Windows grants only to some accounts (and
+    // Wine to none); QFile::link() would make a shortcut there instead.
+    std::error_code error;
+    std::filesystem::create_symlink("shared/scores.txt", HighScoreFileName().toStdU16String(), error); // to no file yet
+    if (error)
+        QSKIP(qPrintable(u"No symbolic link can be made here: "_s + QString::fromLocal8Bit(error.message())));
     QCOMPARE(WriteHighScores({{5, u"Ann"_s}}), QString());
     QCOMPARE(WriteHighScores({{7, u"Bob"_s}}), QString());
     QVERIFY(QFileInfo(HighScoreFileName()).isSymLink());
@@ -463,6 +478,35 @@ void tst_ScoreFile::leftovers_areTakenOverOrNamed()
     QCOMPARE(WriteHighScores(ResetScores(), std::chrono::milliseconds(200)),
              quotedPath() + u" could not be written: its lock file "_s + quotedPath(lockName) + u" is a folder."_s);
     QCOMPARE(fileBytes(), QByteArray(" 7 C\r\n"));
+}
+
+void tst_ScoreFile::writeWhileInUse_waitsForTheOtherProgramThenSaysSo()
+{
+#ifdef Q_OS_WIN
+    using namespace std::chrono_literals;
+    writeFile(" 50 Ann\r\n");
+    // Another program holding the file open, sharing it with nobody.
+    const HANDLE held = CreateFileW(L"High Scores.dat", GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+    QVERIFY(held != INVALID_HANDLE_VALUE);
+    QCOMPARE(WriteHighScores(ResetScores(), 200ms),
+             quotedPath() + u" could not be written: another program is using it."_s);
+
+    // It lets go while the save waits.
+    QElapsedTimer clock;
+    clock.start();
+    std::thread otherProgram([held] {
+        std::this_thread::sleep_for(400ms);
+        CloseHandle(held);
+    });
+    const QString reason = WriteHighScores(ResetScores());
+    otherProgram.join();
+    QCOMPARE(reason, QString());
+    QVERIFY(clock.elapsed() >= 350);
+    QCOMPARE(fileBytes(), QByteArray(" 0 Nobody\r\n").repeated(10));
+    QVERIFY(!QFile::exists(HighScoreFileName() + u".lock"_s));
+#else
+    QSKIP("Only Windows lets a program keep others from a file it holds open");
+#endif
 }
 
 QTEST_GUILESS_MAIN(tst_ScoreFile)

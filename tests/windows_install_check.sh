@@ -1,0 +1,66 @@
+#!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Pipstack developers
+# SPDX-License-Identifier: MIT
+# Plays a Windows player's part under Wine, in the Wine prefix set up by
+# scripts/windows.sh: unpacks the portable zip and starts the game from it,
+# runs the installer silently, starts the installed game, then uninstalls.
+#   bash tests/windows_install_check.sh BUILD-FOLDER VERSION
+set -euo pipefail
+build=$1 version=$2
+fail() { echo "windows install check: $*"; exit 1; }
+drive_c=$WINEPREFIX/drive_c
+scratch=$(mktemp -d)
+trap 'rm -rf "$scratch"' EXIT
+unix_path() { winepath -u "$1" 2>/dev/null; }
+appdata=$(unix_path "$(wine cmd /c echo %APPDATA% | tr -d '\r')")
+[ -d "$appdata" ] || fail "no %APPDATA% folder in the Wine prefix"
+scores=$appdata/Pipstack
+
+# Each game runs from its own folder's DLLs alone, headless: Qt's offscreen
+# platform plugin is the one thing lent to it.
+platforms=$(sed -n 's|^Qt6_DIR:PATH=\(.*\)/lib/cmake/Qt6$|\1/plugins/platforms|p' "$build/CMakeCache.txt")
+WINEQT_QPA_PLATFORM_PLUGIN_PATH=$(winepath -w "$platforms" 2>/dev/null)
+export WINEQT_QPA_PLATFORM_PLUGIN_PATH
+runs_for_three_seconds() { # program
+    local status=0
+    (cd "$scratch" && WINEPATH= timeout 3 wine "$1" >/dev/null 2>&1) || status=$?
+    [ "$status" -eq 124 ] || fail "$1 ended early with status $status"
+}
+
+echo "== The portable game"
+(cd "$scratch" && unzip -q "$build/pipstack-$version-windows-x64.zip")
+runs_for_three_seconds "$scratch/Pipstack/pipstack.exe"
+[ ! -e "$scores" ] || fail "the portable game made $scores instead of keeping its scores beside itself"
+
+echo "== The installer, silently"
+wine "$build/pipstack-$version-setup.exe" /S
+installed=$drive_c/Program\ Files/Pipstack
+start_menu=$drive_c/ProgramData/Microsoft/Windows/Start\ Menu/Programs/Pipstack.lnk
+key='HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall\Pipstack'
+for file in pipstack.exe Uninstall.exe Qt6Widgets.dll libstdc++-6.dll platforms/qwindows.dll \
+            styles/qwindowsvistastyle.dll fonts/DejaVuSansCondensed.ttf licences/Qt/LGPL-3.0-only.txt; do
+    [ -f "$installed/$file" ] || fail "not installed: $file"
+done
+[ ! -e "$installed/portable.txt" ] || fail "the installed game was made portable"
+[ -f "$start_menu" ] || fail "no Start menu entry"
+wine reg query "$key" /v DisplayVersion 2>/dev/null | grep -q "$version" || fail "not in Apps & Features"
+wine reg query "$key" /v UninstallString 2>/dev/null | grep -q 'Uninstall.exe' || fail "no uninstall command"
+
+echo "== The installed game"
+runs_for_three_seconds "$installed/pipstack.exe"
+[ -d "$scores" ] || fail "the installed game did not make its folder $scores"
+# As a finished game leaves it.
+printf ' 5 Ann\r\n' >"$scores/High Scores.dat"
+
+echo "== The uninstaller, silently"
+# It copies itself away and runs from there, so this returns at once.
+wine "$installed/Uninstall.exe" /S
+for _ in $(seq 60); do
+    [ -e "$installed" ] || break
+    sleep 0.5
+done
+[ ! -e "$installed" ] || fail "the uninstaller left $(cd "$installed" && find . -type f | head -3)"
+[ ! -e "$start_menu" ] || fail "the uninstaller left the Start menu entry"
+! wine reg query "$key" >/dev/null 2>&1 || fail "the uninstaller left the Apps & Features entry"
+[ "$(cat "$scores/High Scores.dat")" = $' 5 Ann\r' ] || fail "the uninstaller did not leave the high scores"
+echo "windows install check passed"
