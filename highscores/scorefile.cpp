@@ -120,6 +120,25 @@ QString FolderNotWritable(const QString &file, const QString &folder)
 // A system error in a few words, for messages that give it in brackets.
 QString Cause(int error)
 {
+#ifdef Q_OS_WIN
+    // Windows' own error numbers, which the file code reports there.
+    switch (error) {
+    case ERROR_ACCESS_DENIED:
+        return u"no permission"_s;
+    case ERROR_SHARING_VIOLATION:
+    case ERROR_LOCK_VIOLATION:
+        return u"another program is using it"_s;
+    case ERROR_WRITE_PROTECT:
+        return u"the disk is read-only"_s;
+    case ERROR_DISK_FULL:
+    case ERROR_HANDLE_DISK_FULL:
+        return u"the disk is full"_s;
+    case 0:
+        return {};
+    default:
+        return u"Windows error "_s + QString::number(error);
+    }
+#endif
     switch (error) {
     case EACCES:
     case EPERM:
@@ -282,10 +301,14 @@ QString Obstacle(const QFileInfo &target)
             return file + u" is read-only, so it was left as it is."_s;
         if (error != 0)
             return WriteFailure(target, error);
+#ifndef Q_OS_WIN
+        // On Windows another program may hold the file for a moment; the
+        // read under the lock, once it has let go, decides there.
         QString unreadable;
         ReadHighScores(&unreadable);
         if (!unreadable.isEmpty())
             return unreadable;
+#endif
     }
     const QFileInfo folder(target.absolutePath());
     if (!folder.isDir())
