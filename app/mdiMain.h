@@ -49,6 +49,10 @@ protected:
 
 private:
     void MDIForm_Load();
+    // Keeps the turn warning's setting where a screen reader finds it, and
+    // says it.
+    void DescribeWarning();
+    void AnnounceWarning();
     void ShowSummary();
     // Unloads and deletes the windows in Players, which are hidden.
     void ReleasePlayers();

@@ -865,7 +865,8 @@ void TestGame::accessibility_tellsAScreenReaderTheGame()
     press(Qt::Key_Down);
     press(Qt::Key_Down);
     QCOMPARE(QApplication::focusWidget(), scores.lblPlayer(2));
-    QCOMPARE(name(scores.lblPlayer(2)), u"2. "_s + scores.lblPlayer(2)->Caption() + u", "_s + scores.lblScore(2)->Caption());
+    QCOMPARE(name(scores.lblPlayer(2)),
+             u"2. "_s + scores.lblPlayer(2)->Caption() + u", "_s + scores.lblScore(2)->Caption());
     press(Qt::Key_Escape);
     QVERIFY(!scores.IsLoaded());
     QCOMPARE(QApplication::focusWidget(), card->cmdRoll);
