@@ -12,7 +12,8 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 source scripts/packages.sh
-install_missing orca speech-dispatcher espeak-ng xvfb openbox dbus-x11 at-spi2-core xdotool python3-pyatspi
+install_missing orca speech-dispatcher speech-dispatcher-espeak-ng espeak-ng xvfb openbox dbus-x11 at-spi2-core \
+    xdotool python3-pyatspi
 
 game=${1:-}
 for candidate in build-test/app/pipstack build/app/pipstack; do
