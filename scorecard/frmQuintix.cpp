@@ -7,7 +7,6 @@
 #include "platform/convert.h"
 #include "platform/rnd.h"
 
-#include <QAccessible>
 #include <QKeyEvent>
 #include <QShortcut>
 

@@ -162,8 +162,22 @@ def score_box(box, turn, points_pattern=r"\d+"):
     step("space", rf"^You earned {points_pattern} points?\. (Grand total \d+\. )?Next Turn\.$", item="4 score")
 
 
+def wait_until(test, limit):
+    deadline = time.monotonic() + limit
+    while not test():
+        if time.monotonic() > deadline:
+            return False
+        time.sleep(0.1)
+    return True
+
+
 def main():
     start("openbox", "--sm-disable")
+    # Without the window manager no window becomes active, and nothing is
+    # said; on a busy machine it can take a while to come up.
+    if not wait_until(lambda: subprocess.run(["xdotool", "get_desktop"], stdout=subprocess.DEVNULL,
+                                             stderr=subprocess.DEVNULL).returncode == 0, 60):
+        sys.exit("the window manager did not start")
     prefs = os.path.join(SCRATCH, "orca")
     os.makedirs(prefs, exist_ok=True)
     # Orca writes its debug file through a block buffer, minutes behind what
@@ -183,7 +197,7 @@ def main():
                XDG_RUNTIME_DIR=os.path.join(os.environ["XDG_RUNTIME_DIR"], "game"))
     with open(os.path.join(SCRATCH, "game.log"), "wb") as log:
         start(os.environ["PIPSTACK_GAME"], cwd=os.path.join(SCRATCH, "play"), env=env, stdout=log, stderr=log)
-    if not speech.wait(r"Pipstack frame", 30):
+    if not speech.wait(r"Pipstack frame", 60):
         sys.exit("the game did not come up")
     speech.settle()
 

@@ -42,7 +42,7 @@ export DISPLAY=:$(cat "$scratch/display")
 # A home of its own keeps Orca's and speech-dispatcher's files in the scratch folder.
 export HOME=$scratch/home XDG_RUNTIME_DIR=$scratch/run XDG_CONFIG_HOME=$scratch/home/.config
 mkdir -p "$HOME" "$XDG_RUNTIME_DIR/game" "$scratch/play"
-chmod 700 "$XDG_RUNTIME_DIR"
+chmod 700 "$XDG_RUNTIME_DIR" "$XDG_RUNTIME_DIR/game"
 # Speech goes to a sound device that plays nothing: a machine without one
 # would otherwise hold speech-dispatcher, and Orca with it, at the first word.
 printf 'pcm.!default { type null }\n' >"$HOME/.asoundrc"
