@@ -26,6 +26,9 @@ scratch=$(mktemp -d)
 pids=()
 finish() {
     for pid in "${pids[@]}"; do kill "$pid" 2>/dev/null || true; done
+    # Orca started a speech-dispatcher of its own, which would linger.
+    speechd=$scratch/run/speech-dispatcher/pid/speech-dispatcher.pid
+    [ ! -s "$speechd" ] || kill "$(cat "$speechd")" 2>/dev/null || true
     wait 2>/dev/null || true
     [ -n "${PIPSTACK_KEEP_SCRATCH:-}" ] && echo "kept $scratch" || rm -rf "$scratch"
 }
