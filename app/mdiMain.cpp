@@ -86,7 +86,6 @@ void mdiMain::MDIForm_Load()
     TurnWarning = true;
     mnuWarnOn->setEnabled(false);
     mnuWarnOff->setEnabled(true);
-    DescribeWarning();
 }
 
 void mdiMain::mnuWarnOn_Click()
@@ -94,7 +93,6 @@ void mdiMain::mnuWarnOn_Click()
     TurnWarning = true;
     mnuWarnOn->setEnabled(false);
     mnuWarnOff->setEnabled(true);
-    DescribeWarning();
 }
 
 void mdiMain::mnuWarnOff_Click()
@@ -102,20 +100,15 @@ void mdiMain::mnuWarnOff_Click()
     TurnWarning = false;
     mnuWarnOn->setEnabled(true);
     mnuWarnOff->setEnabled(false);
-    DescribeWarning();
-}
-
-void mdiMain::DescribeWarning()
-{
-    // The setting in force is the greyed item, which the keys skip.
-    mnuOptWarning->menuAction()->setStatusTip(mnuWarnOn->isEnabled() ? u"now off"_s : u"now on"_s);
 }
 
 void mdiMain::AnnounceWarning()
 {
-    // After the menu has said the item the player is on.
+    // The setting in force is the greyed item, which the keys skip; said
+    // after the menu has said the item the player is on.
     QTimer::singleShot(0, this, [this] {
-        platform::Announce(this, u"Next Turn Warning "_s + mnuOptWarning->menuAction()->statusTip() + u"."_s);
+        platform::Announce(this, mnuWarnOn->isEnabled() ? u"Next Turn Warning now off."_s
+                                                        : u"Next Turn Warning now on."_s);
     });
 }
 

@@ -49,9 +49,7 @@ protected:
 
 private:
     void MDIForm_Load();
-    // Keeps the turn warning's setting where a screen reader finds it, and
-    // says it.
-    void DescribeWarning();
+    // Has a screen reader say which turn-warning setting is in force.
     void AnnounceWarning();
     void ShowSummary();
     // Unloads and deletes the windows in Players, which are hidden.
