@@ -72,6 +72,7 @@ test)
     # soak test runs below, under the sanitizers.
     run_tests build-test --label-exclude 'soak|faults'
     run_tests build-test --label-regex faults
+    bash scripts/orca_check.sh build-test/app/pipstack # a whole game under the screen reader Orca
     bash scripts/windows.sh test
     # A second build with AddressSanitizer and UndefinedBehaviorSanitizer runs
     # everything again, then the fuzz targets run for a bounded time.

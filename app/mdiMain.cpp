@@ -4,6 +4,7 @@
 
 #include "highscores/frmScores.h"
 #include "highscores/frmSummary.h"
+#include "platform/accessibility.h"
 #include "platform/convert.h"
 #include "platform/dialogs.h"
 #include "platform/forms.h"
@@ -15,6 +16,7 @@
 #include <QMdiArea>
 #include <QMenuBar>
 #include <QScreen>
+#include <QTimer>
 
 using namespace Qt::StringLiterals;
 using platform::Str;
@@ -56,6 +58,13 @@ mdiMain::mdiMain(QWidget *parent)
     connect(mnuOptScore, &QAction::triggered, this, &mdiMain::mnuOptScore_Click);
     connect(mnuOptExit, &QAction::triggered, this, &mdiMain::mnuOptExit_Click);
     connect(&tNewPlay, &platform::Timer::Tick, this, &mdiMain::tNewPlay_Timer);
+    // Menu items have no description a screen reader reads: the warning's
+    // setting is said when the player comes to its submenu.
+    connect(mnuOpt, &QMenu::hovered, this, [this](QAction *action) {
+        if (action == mnuOptWarning->menuAction())
+            AnnounceWarning();
+    });
+    connect(mnuOptWarning, &QMenu::aboutToShow, this, &mdiMain::AnnounceWarning);
 
     // The restored size: a client area of 9840 x 8310 twips, centred.
     resize(platform::Px(9840), platform::Px(8310) + menuBar()->sizeHint().height());
@@ -91,6 +100,16 @@ void mdiMain::mnuWarnOff_Click()
     TurnWarning = false;
     mnuWarnOn->setEnabled(true);
     mnuWarnOff->setEnabled(false);
+}
+
+void mdiMain::AnnounceWarning()
+{
+    // The setting in force is the greyed item, which the keys skip; said
+    // after the menu has said the item the player is on.
+    QTimer::singleShot(0, this, [this] {
+        platform::Announce(this, mnuWarnOn->isEnabled() ? u"Next Turn Warning now off."_s
+                                                        : u"Next Turn Warning now on."_s);
+    });
 }
 
 void mdiMain::mnuOptScore_Click() { frmScores::instance().Load(); }

@@ -49,6 +49,8 @@ protected:
 
 private:
     void MDIForm_Load();
+    // Has a screen reader say which turn-warning setting is in force.
+    void AnnounceWarning();
     void ShowSummary();
     // Unloads and deletes the windows in Players, which are hidden.
     void ReleasePlayers();

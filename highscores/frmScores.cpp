@@ -8,7 +8,11 @@
 #include "platform/dialogs.h"
 
 #include <QApplication>
+#include <QKeyEvent>
+#include <QShortcut>
 #include <QStatusBar>
+
+#include <algorithm>
 
 using namespace Qt::StringLiterals;
 using platform::TwipsRect;
@@ -81,6 +85,32 @@ void frmScores::createControls(QWidget *client)
     cmdReset = new platform::CommandButton(client, TwipsRect(3720, 4920, 975, 375), u"&Reset"_s);
     connect(cmdClose, &QPushButton::clicked, this, &frmScores::cmdClose_Click);
     connect(cmdReset, &QPushButton::clicked, this, &frmScores::cmdReset_Click);
+    // Escape closes the table as Close does.
+    new QShortcut(QKeySequence(Qt::Key_Escape), client, [this] { cmdClose->click(); },
+                  Qt::WidgetWithChildrenShortcut);
+    // Up and Down read the table a row at a time; the rows are no stops of
+    // the tab order, which keeps to the buttons.
+    for (QWidget *control : client->findChildren<QWidget *>())
+        control->installEventFilter(this);
+}
+
+bool frmScores::eventFilter(QObject *watched, QEvent *event)
+{
+    if (event->type() == QEvent::KeyPress) {
+        const auto *key = static_cast<QKeyEvent *>(event);
+        const bool up = key->key() == Qt::Key_Up, down = key->key() == Qt::Key_Down;
+        if ((up || down) && (key->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier) {
+            int row = 0;
+            for (int n = 1; n <= 10; ++n) {
+                if (watched == lblPlayer(n))
+                    row = n;
+            }
+            row = row == 0 ? (down ? 1 : 10) : std::clamp(row + (down ? 1 : -1), 1, 10);
+            lblPlayer(row)->setFocus(Qt::OtherFocusReason);
+            return true;
+        }
+    }
+    return Form::eventFilter(watched, event);
 }
 
 void frmScores::Form_Load()
@@ -102,6 +132,9 @@ void frmScores::Form_Load()
         ++n;
         lblScore(n)->setCaption(platform::Str(entry.score));
         lblPlayer(n)->setCaption(entry.name);
+        // A row is read as one: rank, name and score.
+        lblPlayer(n)->setAccessibleName(platform::Str(n) + u". "_s + entry.name + u", "_s +
+                                        platform::Str(entry.score));
     }
 }
 

@@ -34,6 +34,7 @@ public:
 protected:
     void createControls(QWidget *client) override;
     void Form_Load() override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     frmScores(QMdiArea *area, QObject *parent);

@@ -76,11 +76,20 @@ void frmSummary::Form_Load()
         }
     }
 
+    // What the window shows, said when it opens: its first button has the
+    // focus then, and a screen reader reads the button's description.
+    QStringList results;
+    for (int p = 1; p <= PlayerCount; ++p)
+        results << lblPlayer(p)->Caption() + lblScore(p)->Caption() +
+                       (lblHigh(p)->isHidden() ? QString() : u", a high score"_s);
+    cmdView->setAccessibleDescription(results.join(u". "_s) + u"."_s);
+
     // Nor may it be written over: the scores it holds would be lost.
     if (!unreadable.isEmpty()) {
         ReportUnsavedScores(unreadable);
         return;
     }
+
     // Another game in this folder may have saved since the table was read:
     // the save reads the file again under its lock and sorts this game's new
     // entries into what the file holds now. Without such a game it reads the

@@ -5,6 +5,7 @@
 #include "platform/controls.h"
 
 #include <QAccessibleWidget>
+#include <QStatusBar>
 
 using namespace Qt::StringLiterals;
 
@@ -55,8 +56,55 @@ public:
         return QAccessibleWidget::keyBindingsForAction(name);
     }
 
+    // What the player can press is a button to a screen reader, and a
+    // picture with a marker a check box, checked while the marker shows:
+    // the roles screen readers know how to read and operate.
+    QAccessible::Role role() const override
+    {
+        if (!clickable())
+            return QAccessibleWidget::role();
+        return marker() ? QAccessible::CheckBox : QAccessible::Button;
+    }
+
+    QAccessible::State state() const override
+    {
+        QAccessible::State state = QAccessibleWidget::state();
+        if (const QWidget *shown = marker(); shown && clickable()) {
+            state.checkable = true;
+            state.checked = !shown->isHidden();
+        }
+        return state;
+    }
+
 private:
     bool clickable() const { return widget()->focusPolicy() != Qt::NoFocus; }
+    QWidget *marker() const
+    {
+        const auto *picture = qobject_cast<const PictureBox *>(object());
+        return picture ? picture->marker() : nullptr;
+    }
+};
+
+const QString AnnouncerName = u"platform announcer"_s;
+const char *const AnnouncementProperty = "announcement";
+
+// What Announce says through: a notification that never shows on the
+// screen, inside a status bar, so that Orca says the text alone, without
+// the word "notification".
+class NotificationAccessible : public QAccessibleWidget
+{
+public:
+    explicit NotificationAccessible(QWidget *widget)
+        : QAccessibleWidget(widget, QAccessible::Notification)
+    {
+    }
+
+    QString text(QAccessible::Text kind) const override
+    {
+        if (kind == QAccessible::Name)
+            return widget()->property(AnnouncementProperty).toString();
+        return QAccessibleWidget::text(kind);
+    }
 };
 
 // A child window as a screen reader sees it: a window named by its caption,
@@ -90,6 +138,8 @@ QAccessibleInterface *accessibleFor(const QString &className, QObject *object)
     if (!object->isWidgetType())
         return nullptr;
     auto *widget = static_cast<QWidget *>(object);
+    if (widget->objectName() == AnnouncerName)
+        return new NotificationAccessible(widget);
     if (className == QLatin1StringView("platform::Label"))
         return new ControlAccessible(widget, QAccessible::StaticText);
     // To a screen reader a picture box is a picture, not an empty panel.
@@ -97,6 +147,12 @@ QAccessibleInterface *accessibleFor(const QString &className, QObject *object)
         return new ControlAccessible(widget, QAccessible::Graphic);
     if (className == QLatin1StringView("QMdiSubWindow"))
         return new SubWindowAccessible(widget);
+    // The frame's area holds the child windows, and the focus only when no
+    // child window is open. A pane named as the program is one a screen
+    // reader leaves out when it says where a control is, instead of saying
+    // "layered pane" before every window's name.
+    if (className == QLatin1StringView("QMdiArea"))
+        return new QAccessibleWidget(widget, QAccessible::Pane, QCoreApplication::applicationName());
     return nullptr;
 }
 
@@ -106,6 +162,21 @@ void InstallAccessibility()
 {
     static const bool installed = (QAccessible::installFactory(accessibleFor), true);
     Q_UNUSED(installed);
+}
+
+void Announce(QWidget *context, const QString &text)
+{
+    QWidget *window = context->window();
+    auto *announcer = window->findChild<QWidget *>(AnnouncerName);
+    if (!announcer) {
+        auto *bar = new QStatusBar(window);
+        bar->hide();
+        announcer = new QWidget(bar);
+        announcer->setObjectName(AnnouncerName);
+    }
+    announcer->setProperty(AnnouncementProperty, text);
+    QAccessibleEvent shown(announcer, QAccessible::ObjectShow);
+    QAccessible::updateAccessibility(&shown);
 }
 
 } // namespace platform

@@ -2,6 +2,9 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+class QString;
+class QWidget;
+
 namespace platform {
 
 // Teaches assistive technology what our controls and child windows are:
@@ -9,5 +12,11 @@ namespace platform {
 // player can click them, child windows named by their caption and active
 // while they are the frame's active child. Call once the application exists.
 void InstallAccessibility();
+
+// Has a screen reader say a short text now, wherever the focus is: what a
+// key changed away from the focus (the dice after a roll, a score). Screen
+// readers speak a notification as it appears, whatever a toolkit puts into
+// its events of changed names, so this works alike on every Qt.
+void Announce(QWidget *context, const QString &text);
 
 } // namespace platform

@@ -2,6 +2,8 @@
 // SPDX-License-Identifier: MIT
 #include "platform/controls.h"
 
+#include <QAccessible>
+
 #include "platform/pixels.h"
 
 #include <QFileInfo>
@@ -257,6 +259,27 @@ void PictureBox::keyPressEvent(QKeyEvent *event)
 {
     if (!clicks_.key(event))
         QWidget::keyPressEvent(event);
+}
+
+void PictureBox::setMarker(QWidget *marker)
+{
+    if (marker_)
+        marker_->removeEventFilter(this);
+    marker_ = marker;
+    if (marker_)
+        marker_->installEventFilter(this);
+}
+
+bool PictureBox::eventFilter(QObject *watched, QEvent *event)
+{
+    const QEvent::Type type = event->type();
+    if (watched == marker_ && (type == QEvent::ShowToParent || type == QEvent::HideToParent)) {
+        QAccessible::State checked;
+        checked.checked = true;
+        QAccessibleStateChangeEvent change(this, checked);
+        QAccessible::updateAccessibility(&change);
+    }
+    return QWidget::eventFilter(watched, event);
 }
 
 void PictureBox::setPicture(const QPixmap &picture)

@@ -6,6 +6,7 @@
 
 #include <QLabel>
 #include <QPixmap>
+#include <QPointer>
 #include <QPushButton>
 #include <QTimer>
 
@@ -128,6 +129,10 @@ private:
 // Shows a picture, centred, or nothing. Can be made clickable from the
 // keyboard and by assistive technology, as a Label can. A double-click is
 // one click: the second press of it is not a click of its own.
+//
+// A clickable picture box with a marker (setMarker) is a check box to
+// assistive technology, checked while the marker shows: the marker is the
+// state, and its showing or hiding is told as the check box's change.
 class PictureBox : public QWidget
 {
     Q_OBJECT
@@ -140,6 +145,8 @@ public:
     void setClickable(bool on) { clicks_.setClickable(on); }
     // What a click does, if a click could reach the picture box now.
     void click() { clicks_.click(); }
+    void setMarker(QWidget *marker);
+    QWidget *marker() const { return marker_; }
 
 signals:
     void Click();
@@ -150,10 +157,12 @@ protected:
     void mouseDoubleClickEvent(QMouseEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
     void paintEvent(QPaintEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     QPixmap picture_;
     Clicks clicks_;
+    QPointer<QWidget> marker_;
 };
 
 // Loads a picture by bare file name from the working directory. When the file

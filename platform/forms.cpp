@@ -5,6 +5,7 @@
 #include "platform/accessibility.h"
 #include "platform/controls.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QCloseEvent>
 #include <QFont>
@@ -15,6 +16,7 @@
 #include <QProxyStyle>
 #include <QStyleFactory>
 #include <QStyleOptionTitleBar>
+#include <QWindow>
 
 #include <algorithm>
 
@@ -80,6 +82,33 @@ void activateTopmostVisible(QMdiArea *area)
     }
 }
 
+// The client area of a child window. Tab and Shift+Tab go round its own
+// controls: all child windows share one top-level window, whose focus chain
+// would otherwise lead through the window's frame into the other windows.
+class Client : public QWidget
+{
+public:
+    using QWidget::QWidget;
+
+protected:
+    bool focusNextPrevChild(bool next) override
+    {
+        QWidget *from = QApplication::focusWidget();
+        if (!from || !isAncestorOf(from))
+            return QWidget::focusNextPrevChild(next);
+        for (QWidget *w = step(from, next); w && w != from; w = step(w, next)) {
+            if (isAncestorOf(w) && w->isVisible() && w->isEnabled() && (w->focusPolicy() & Qt::TabFocus)) {
+                w->setFocus(next ? Qt::TabFocusReason : Qt::BacktabFocusReason);
+                return true;
+            }
+        }
+        return true;
+    }
+
+private:
+    static QWidget *step(QWidget *w, bool next) { return next ? w->nextInFocusChain() : w->previousInFocusChain(); }
+};
+
 // Lays the client area out at once, so its size is right before the next
 // event is handled.
 void settle(QMdiSubWindow *window)
@@ -123,7 +152,7 @@ void Form::Load()
     window_->setWindowTitle(design_.caption);
     window_->setWindowIcon(QApplication::windowIcon());
 
-    client_ = new QWidget;
+    client_ = new Client;
     createControls(client_);
     window_->setWidget(client_);
     area_->addSubWindow(window_);
@@ -145,11 +174,18 @@ void Form::Unload()
     if (!window_)
         return;
     QMdiSubWindow *window = window_;
+    const bool active = area_->activeSubWindow() == window;
     window_ = nullptr;
     client_ = nullptr;
     window->removeEventFilter(this);
+    if (window->isAncestorOf(QApplication::focusWidget()))
+        area_->setFocus();
     area_->removeSubWindow(window);
     window->hide();
+    // The player goes on where the window was opened from: the window left
+    // showing, or the frame when there is none.
+    if (active)
+        activateTopmostVisible(area_);
     // Unload is often called from a click inside the window itself, so the
     // widgets go once that click has been handled.
     window->deleteLater();
@@ -272,6 +308,17 @@ public:
         , area_(area)
     {
         area->window()->installEventFilter(this);
+        // A screen reader names the frame whenever it has the keyboard
+        // again, after a dialog or a menu, even when a window the menu opened
+        // has taken the focus first; it is then told once more where the
+        // focus is. Queued, to come after the toolkit's own news.
+        connect(qApp, &QGuiApplication::focusWindowChanged, this, [this](QWindow *window) {
+            QWidget *focus = QApplication::focusWidget();
+            if (window && window == area_->window()->windowHandle() && focus) {
+                QAccessibleEvent focused(focus, QAccessible::Focus);
+                QAccessible::updateAccessibility(&focused);
+            }
+        }, Qt::QueuedConnection);
     }
 
 protected:

@@ -3,10 +3,10 @@
 #include "scorecard/frmQuintix.h"
 
 #include "app/mdiMain.h"
+#include "platform/accessibility.h"
 #include "platform/convert.h"
 #include "platform/rnd.h"
 
-#include <QAccessible>
 #include <QKeyEvent>
 #include <QShortcut>
 
@@ -145,6 +145,7 @@ void frmQuintix::createControls(QWidget *client)
     };
     for (int i = 0; i <= 4; ++i) {
         picDice(i)->setClickable(true);
+        picDice(i)->setMarker(shpHold(i));
         picDice(i)->installEventFilter(this);
         chain(picDice(i));
     }
@@ -160,6 +161,13 @@ void frmQuintix::createControls(QWidget *client)
     lblTotal1 = box(1440, 5520, 375);
     lblTotal2 = box(3240, 5520, 375);
     lblGrandTotal = box(3960, 5520, 1095);
+
+    // The totals are no stops of the tab order, which stays as a sighted
+    // player knows it; S says them from anywhere in the card.
+    auto *sayTotals = new QShortcut(
+        QKeySequence(Qt::Key_S), client, [this] { platform::Announce(cmdRoll, TotalsText()); },
+        Qt::WidgetWithChildrenShortcut);
+    sayTotals->setAutoRepeat(false);
 }
 
 void frmQuintix::Form_Load()
@@ -178,10 +186,6 @@ void frmQuintix::Form_Load()
 
 void frmQuintix::ComeIntoPlay()
 {
-    QAccessible::State active;
-    active.active = true;
-    QAccessibleStateChangeEvent event(window(), active);
-    QAccessible::updateAccessibility(&event);
     cmdRoll->setFocus(Qt::ActiveWindowFocusReason);
 }
 
@@ -265,6 +269,14 @@ void frmQuintix::cmdRoll_Click()
                             u"roll #"_s + Str(RollNum + 1) + u"."_s);
     }
     Describe();
+    // The dice first, then what comes next, as one utterance; the focus
+    // stays where it was.
+    QStringList faces;
+    for (int i = 0; i <= 4; ++i)
+        faces << Str(Dice.at(std::size_t(i))) + (shpHold(i)->isHidden() ? QString() : u" held"_s);
+    platform::Announce(cmdRoll, faces.join(u", "_s) + u". "_s +
+                                    (RollNum == 3 ? u"No more rolls; score a box."_s
+                                                  : u"Ready for roll "_s + Str(RollNum + 1) + u"."_s));
 }
 
 void frmQuintix::ShowDie(int index)
@@ -283,6 +295,11 @@ void frmQuintix::picDice_Click(int index)
         return;
     shpHold(index)->setVisible(shpHold(index)->isHidden());
     Describe();
+    // A focused die is a check box whose change the screen reader says
+    // itself; a die held by its digit from elsewhere is not.
+    if (!picDice(index)->hasFocus())
+        platform::Announce(cmdRoll, picDice(index)->accessibleName() +
+                                        (shpHold(index)->isHidden() ? u", let go"_s : u", held"_s));
 }
 
 // -- the preview ----------------------------------------------------------------
@@ -374,9 +391,11 @@ void frmQuintix::FinishTurn(std::int16_t points)
 {
     const std::int16_t scoredTurn = TurnNum;
     TurnNum = platform::Add16(TurnNum, 1);
+    const QString earned = u"You earned "_s + Str(points) + (points == 1 ? u" point. "_s : u" points. "_s);
     if (TurnNum > 13) {
         UpdateTotals();
         Describe();
+        platform::Announce(cmdRoll, earned + u"Grand total "_s + lblGrandTotal->Caption() + u". Next Turn."_s);
         return;
     }
     cmdRoll->setCaption(NextTurnCaption);
@@ -388,6 +407,7 @@ void frmQuintix::FinishTurn(std::int16_t points)
             box->setCaption({});
     }
     Describe();
+    platform::Announce(cmdRoll, earned + u"Next Turn."_s);
 }
 
 // -- totals -----------------------------------------------------------------------
@@ -439,26 +459,44 @@ void frmQuintix::StartTurn()
 void frmQuintix::Describe()
 {
     static const QString categories[] = {
-        u"Ones"_s,           u"Twos"_s,           u"Threes"_s,           u"Fours"_s, u"Fives"_s,
-        u"Sixes"_s,          u"Three of a kind"_s, u"Four of a kind"_s,   u"Full house"_s,
-        u"Small straight"_s, u"Large straight"_s,  u"Five of a kind"_s,   u"Chance"_s,
+        u"Ones"_s,           u"Twos"_s,           u"Threes"_s,         u"Fours"_s, u"Fives"_s,
+        u"Sixes"_s,          u"3 of a kind"_s,    u"4 of a kind"_s,    u"Full House"_s,
+        u"Small Straight"_s, u"Large Straight"_s, u"Pipstack"_s,       u"Chance"_s,
     };
+    // Each value once, the category first: a box says what it would score
+    // now, or what it scored.
     const auto boxes = ScoreBoxes();
     for (std::size_t i = 0; i < boxes.size(); ++i) {
-        const bool open = boxes[i]->ForeColor() != vbBlack;
-        setDescription(boxes[i], categories[i] + (open ? u", open"_s : u", used"_s));
+        const QString shown = boxes[i]->Caption().isEmpty() ? u"0"_s : boxes[i]->Caption();
+        QString text = categories[i] + u": "_s;
+        if (boxes[i]->ForeColor() == vbBlack)
+            text += u"scored "_s + shown;
+        else if (TakesScore(boxes[i]))
+            text += shown + u" if scored"_s;
+        else
+            text += u"open"_s;
+        setName(boxes[i], text);
     }
     for (int i = 0; i <= 4; ++i) {
         const bool rolled = !picDice(i)->Picture().isNull();
-        const QString face = rolled ? Str(Dice.at(std::size_t(i))) : QString();
-        QString text = u"Die "_s + Str(i + 1);
-        if (!rolled)
-            text += u", not rolled"_s;
-        else
-            text += u" shows "_s + face + (shpHold(i)->isHidden() ? QString() : u", held"_s);
-        setDescription(picDice(i), text);
-        setName(picDice(i), face);
+        setName(picDice(i), u"Die "_s + Str(i + 1) + u": "_s +
+                                (rolled ? Str(Dice.at(std::size_t(i))) : u"not rolled"_s));
     }
     // The status text beside the button says what the button does next.
     setDescription(cmdRoll, lblMemo->Caption().simplified());
+}
+
+QString frmQuintix::TotalsText() const
+{
+    if (lblGrandTotal->Caption().isEmpty()) {
+        double scored = 0;
+        for (const Label *box : ScoreBoxes()) {
+            if (box->ForeColor() == vbBlack)
+                scored += platform::Val(box->Caption());
+        }
+        return u"Totals come after the last turn. Scored so far: "_s + platform::ShortestText(scored) + u"."_s;
+    }
+    return u"Subtotal "_s + lblSubTot->Caption() + u", Bonus "_s + lblBonus->Caption() + u", Total 1 "_s +
+           lblTotal1->Caption() + u", Total 2 "_s + lblTotal2->Caption() + u", Grand Total "_s +
+           lblGrandTotal->Caption() + u"."_s;
 }

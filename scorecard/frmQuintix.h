@@ -71,9 +71,11 @@ private:
     bool TakesScore(const platform::Label *box) const;
     // The thirteen score boxes, in scorecard order.
     std::array<platform::Label *, 13> ScoreBoxes() const;
-    // Tells a screen reader what the player sees: each die's face and hold,
-    // each score box's category and whether it is still open.
+    // Tells a screen reader what the player sees: each die's face, each
+    // score box's category and what it would score or has scored.
     void Describe();
+    // The totals as a screen reader says them, or the points so far.
+    QString TotalsText() const;
     // Whenever the card becomes the one in play (a new game, its player's
     // turn, the turn message closed, back from another window), the focus
     // starts on the roll button, so Space rolls, and a screen reader hears

@@ -10,8 +10,8 @@ session bus, then:
   a11y_check.py listen SECONDS    prints, as they come, the events a screen
                                   reader speaks from: focus, a window becoming
                                   active, and changed names and descriptions
-  a11y_check.py press DESCRIPTION presses, through its accessible action, the
-                                  control whose description starts so
+  a11y_check.py press TEXT        presses, through its accessible action, the
+                                  control whose name or description starts so
 """
 import sys
 
@@ -71,22 +71,27 @@ def listen(seconds):
 
     def heard(event):
         kind = event.type
-        if kind.startswith("object:state-changed:") and not event.detail1:
-            return  # a state switched off: nothing to say
-        print(f"{kind}: {say(event.source)}", flush=True)
+        if kind.startswith("object:state-changed:showing"):
+            if event.source.getRoleName() != "notification":
+                return  # only an announcement is news when it shows
+        elif kind.startswith("object:state-changed:focused") and not event.detail1:
+            return  # the focus went elsewhere: the next focus event says where
+        detail = f" {event.detail1}" if kind.startswith("object:state-changed:") else ""
+        print(f"{kind}{detail}: {say(event.source)}", flush=True)
 
     pyatspi.Registry.registerEventListener(
-        heard, "focus:", "window:activate", "object:state-changed:focused",
+        heard, "focus:", "window:activate", "object:state-changed:focused", "object:state-changed:checked",
+        "object:state-changed:showing",
         "object:property-change:accessible-name", "object:property-change:accessible-description")
     GLib.timeout_add(int(seconds * 1000), pyatspi.Registry.stop)
     print("listening", flush=True)
     pyatspi.Registry.start()
 
 
-def press(description):
+def press(text):
     for node in nodes(game()):
         try:
-            if node.description.startswith(description):
+            if node.name.startswith(text) or node.description.startswith(text):
                 action = node.queryAction()
                 names = [action.getName(i) for i in range(action.nActions)]
                 action.doAction(names.index("Press"))
@@ -94,7 +99,7 @@ def press(description):
                 return
         except (NotImplementedError, ValueError):
             sys.exit(f"{say(node)} offers no press action")
-    sys.exit(f"nothing described as {description!r}")
+    sys.exit(f"nothing named or described as {text!r}")
 
 
 if __name__ == "__main__":

@@ -193,7 +193,7 @@ private slots:
 
     void look_readableOnEveryThemeAndWholeAtEveryScale();
 
-    void accessibility_describesDiceAndBoxes();
+    void accessibility_tellsAScreenReaderTheGame();
     void keyboard_wholeGameWithoutAMouse();
     void accessibility_pressesDiceAndBoxes();
     void wholeGame_onePlayerTotalsAndEnd();
@@ -781,29 +781,94 @@ void TestGame::look_readableOnEveryThemeAndWholeAtEveryScale()
     }
 }
 
-void TestGame::accessibility_describesDiceAndBoxes()
+namespace {
+
+QAccessibleInterface *accessible(QObject *object) { return QAccessible::queryAccessibleInterface(object); }
+
+// What the game last had a screen reader say by itself: the text of its
+// notification. Offscreen there is no screen reader to tell of the event.
+QString announced(QWidget *frame)
 {
-    const auto text = [](QWidget *widget, QAccessible::Text kind) {
-        return QAccessible::queryAccessibleInterface(widget)->text(kind);
-    };
+    for (QWidget *widget : frame->findChildren<QWidget *>()) {
+        if (accessible(widget)->role() == QAccessible::Notification)
+            return accessible(widget)->text(QAccessible::Name);
+    }
+    return {};
+}
+
+} // namespace
+
+void TestGame::accessibility_tellsAScreenReaderTheGame()
+{
+    const auto name = [](QObject *control) { return accessible(control)->text(QAccessible::Name); };
+    const auto checked = [](QObject *control) { return accessible(control)->state().checked; };
     Table &t = table();
+    const auto last = [&t] { return announced(t.frame.get()); };
     t.newGame(u"1"_s);
     frmQuintix *card = Players(1);
-    QCOMPARE(text(card->picDice(0), QAccessible::Description), u"Die 1, not rolled"_s);
-    QCOMPARE(text(card->lblNums(5), QAccessible::Description), u"Fives, open"_s);
-    QCOMPARE(text(card->cmdRoll, QAccessible::Name), u"Roll 1"_s);
+    QCOMPARE(accessible(card->picDice(0))->role(), QAccessible::CheckBox);
+    QVERIFY(accessible(card->picDice(0))->state().checkable && !checked(card->picDice(0)));
+    QCOMPARE(name(card->picDice(0)), u"Die 1: not rolled"_s);
+    QCOMPARE(accessible(card->lblNums(5))->role(), QAccessible::Button);
+    QCOMPARE(name(card->lblNums(5)), u"Fives: open"_s);
+    QCOMPARE(accessible(card->lblGrandTotal)->role(), QAccessible::StaticText);
+    // Each value once: in the name, not again in a description.
+    QVERIFY(accessible(card->picDice(0))->text(QAccessible::Description).isEmpty());
+    QVERIFY(accessible(card->lblNums(5))->text(QAccessible::Description).isEmpty());
 
+    // A roll is said as one, the held dice marked; a hold is the check state.
     gamekit::roll(card, {5, 2, 5, 1, 6});
+    QCOMPARE(last(), u"5, 2, 5, 1, 6. Ready for roll 2."_s);
     testkit::click(card->picDice(2));
-    QCOMPARE(text(card->picDice(2), QAccessible::Name), u"5"_s);
-    QCOMPARE(text(card->picDice(2), QAccessible::Description), u"Die 3 shows 5, held"_s);
-    QCOMPARE(text(card->picDice(1), QAccessible::Description), u"Die 2 shows 2"_s);
-    QCOMPARE(text(card->lblNums(5), QAccessible::Name), u"10"_s); // what the box shows
+    QVERIFY(checked(card->picDice(2)));
+    QCOMPARE(last(), u"Die 3: 5, held"_s); // held from away from the die
+    card->picDice(3)->setFocus();
+    press(Qt::Key_Space);
+    QVERIFY(checked(card->picDice(3)));
+    QCOMPARE(last(), u"Die 3: 5, held"_s); // a focused check box says its change itself
+    press(Qt::Key_Space);
+    gamekit::roll(card, {4, 4, 4, 4});
+    QCOMPARE(last(), u"4, 4, 5 held, 4, 4. Ready for roll 3."_s);
+    QCOMPARE(name(card->picDice(2)), u"Die 3: 5"_s);
+    QCOMPARE(name(card->lblNums(4)), u"Fours: 16 if scored"_s);
+    QCOMPARE(name(card->lblQuintix), u"Pipstack: 0 if scored"_s);
 
-    testkit::click(card->lblNums(5));
-    QCOMPARE(text(card->lblNums(5), QAccessible::Description), u"Fives, used"_s);
+    // A score is said with what comes next; then the boxes are open again
+    // until the next roll, and S says the points so far.
+    testkit::click(card->lblNums(4));
+    QCOMPARE(last(), u"You earned 16 points. Next Turn."_s);
+    QCOMPARE(name(card->lblNums(4)), u"Fours: scored 16"_s);
+    QCOMPARE(name(card->lblChance), u"Chance: open"_s);
+    press(Qt::Key_S);
+    QCOMPARE(last(), u"Totals come after the last turn. Scored so far: 16."_s);
     gamekit::passTurn(t.frame.get(), card);
-    QCOMPARE(text(card->picDice(2), QAccessible::Description), u"Die 3, not rolled"_s);
+    QCOMPARE(name(card->picDice(2)), u"Die 3: not rolled"_s);
+    QVERIFY(!checked(card->picDice(2)));
+
+    // The warning's setting, which the greyed item shows, is said.
+    t.frame->mnuWarnOff->trigger();
+    emit t.frame->mnuOptWarning->aboutToShow();
+    QTRY_COMPARE(last(), u"Next Turn Warning now off."_s);
+
+    // The table: Tab keeps to its buttons, the arrows read its rows, Escape
+    // closes it, and the card in play has the focus again.
+    t.frame->mnuOptScore->trigger();
+    frmScores &scores = frmScores::instance();
+    QCOMPARE(QApplication::focusWidget(), scores.cmdClose);
+    for (QWidget *next : {scores.cmdReset, scores.cmdClose}) {
+        press(Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget(), next);
+    }
+    press(Qt::Key_Backtab);
+    QCOMPARE(QApplication::focusWidget(), scores.cmdReset);
+    press(Qt::Key_Down);
+    press(Qt::Key_Down);
+    QCOMPARE(QApplication::focusWidget(), scores.lblPlayer(2));
+    QCOMPARE(name(scores.lblPlayer(2)),
+             u"2. "_s + scores.lblPlayer(2)->Caption() + u", "_s + scores.lblScore(2)->Caption());
+    press(Qt::Key_Escape);
+    QVERIFY(!scores.IsLoaded());
+    QCOMPARE(QApplication::focusWidget(), card->cmdRoll);
 }
 
 void TestGame::wholeGame_onePlayerTotalsAndEnd()
