@@ -2,10 +2,9 @@
 // SPDX-License-Identifier: MIT
 #include "platform/controls.h"
 
-#include <QAccessible>
-
 #include "platform/pixels.h"
 
+#include <QAccessible>
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QImage>
@@ -184,6 +183,14 @@ void Label::paintEvent(QPaintEvent *)
     const QPalette &around = surroundings(this);
     QPalette colours = palette();
     colours.setColor(QPalette::WindowText, shownColour(ForeColor(), around));
+    // A label that is no control of its own gets the focus only as a row the
+    // arrow keys move through, and shows it as a selected row does: a frame
+    // inside a line of text would cross its letters.
+    const bool selectedRow = hasFocus() && focusPolicy() == Qt::NoFocus;
+    if (selectedRow) {
+        painter.fillRect(rect(), around.color(QPalette::Highlight));
+        colours.setColor(QPalette::WindowText, around.color(QPalette::HighlightedText));
+    }
     const QRect area = contentsRect().marginsRemoved(QMargins(margin(), margin(), margin(), margin()));
     const int flags =
         int(QStyle::visualAlignment(layoutDirection(), alignment())) | (wordWrap() ? Qt::TextWordWrap : 0);
@@ -192,7 +199,8 @@ void Label::paintEvent(QPaintEvent *)
         const DevicePixels pixels(painter);
         pixels.frame(painter, pixels.inside(rect()), plainColour(around));
     }
-    paintFocusFrame(painter, this);
+    if (!selectedRow)
+        paintFocusFrame(painter, this);
 }
 
 // -- CommandButton --------------------------------------------------------------
