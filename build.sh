@@ -5,8 +5,9 @@
 # One entry point for a fresh Debian 12 machine:
 #   bash build.sh play   installs what is missing, builds, starts the game
 #   bash build.sh test   installs what is missing, builds from nothing, runs every test headless,
-#                        then again under the sanitizers, then the fuzz targets, then builds,
-#                        installs and purges the Debian package
+#                        the fault check, a game under Orca, the Windows build under Wine,
+#                        then everything again under the sanitizers, the fuzz targets, and
+#                        the Debian source and binary packages with their autopkgtest
 #   bash build.sh package  installs what is missing, leaves build-package/pipstack_*.deb
 #   bash build.sh windows  installs what is missing, cross-builds the Windows zip and
 #                        installer into build-windows/ (scripts/windows.sh)
@@ -72,7 +73,10 @@ test)
     # soak test runs below, under the sanitizers.
     run_tests build-test --label-exclude 'soak|faults'
     run_tests build-test --label-regex faults
-    bash scripts/orca_check.sh build-test/app/pipstack # a whole game under the screen reader Orca
+    # A whole game as a blind player plays it, with what the screen reader
+    # Orca says checked at every step.
+    bash scripts/orca_check.sh build-test/app/pipstack
+    # The Windows zip and installer, cross-built, and everything under Wine.
     bash scripts/windows.sh test
     # A second build with AddressSanitizer and UndefinedBehaviorSanitizer runs
     # everything again, then the fuzz targets run for a bounded time.
