@@ -403,6 +403,22 @@ void TestPlatform::labelsCarryColourAndClicks()
     label->setForeColor(vbBlack);
     QCOMPARE(label->ForeColor(), vbBlack);
 
+    // The focus shows: as a selected row on a label that only the arrow
+    // keys reach, as a dashed frame on one the player can click.
+    label->setCaption(u"Bob"_s);
+    const QPalette &around = form.client()->palette();
+    const auto rightEnd = [label] {
+        return label->grab().toImage().pixelColor(label->width() - 6, label->height() / 2);
+    };
+    QCOMPARE(rightEnd(), around.color(QPalette::Window));
+    label->setFocus();
+    QTRY_VERIFY(label->hasFocus());
+    QCOMPARE(rightEnd(), around.color(QPalette::Highlight));
+    label->setClickable(true);
+    QCOMPARE(rightEnd(), around.color(QPalette::Window));
+    QVERIFY(label->grab().toImage().pixelColor(label->width() - 3, label->height() / 2) != around.color(QPalette::Window));
+    label->clearFocus();
+
     QSignalSpy clicks(label, &Label::Click);
     testkit::click(label);
     QCOMPARE(clicks.size(), 1);
