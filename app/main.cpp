@@ -1,7 +1,8 @@
 // SPDX-FileCopyrightText: 2026 The Pipstack developers
 // SPDX-License-Identifier: MIT
+#include "app/application.h"
 #include "app/mdiMain.h"
-#include "platform/forms.h"
+#include "platform/widgets/forms.h"
 
 #include <QApplication>
 #include <QCommandLineOption>
@@ -13,7 +14,7 @@
 #include <cstdio>
 
 #ifdef Q_OS_WIN
-#include "platform/playfolder.h"
+#include "platform/files/playfolder.h"
 
 #include <QDir>
 #include <QFontDatabase>
@@ -116,14 +117,14 @@ int AnswerCommandLine(int argc, char *argv[])
 
 int main(int argc, char *argv[])
 {
-    platform::NameApplication();
+    app::NameApplication();
     if (argc > 1)
         return AnswerCommandLine(argc, argv);
     QApplication app(argc, argv);
 #ifdef Q_OS_WIN
     AddOwnFonts();
 #endif
-    platform::SetUpApplication();
+    app::SetUpApplication();
 #ifdef Q_OS_WIN
     EnterPlayFolder();
 #endif

@@ -4,11 +4,11 @@
 
 #include "highscores/frmScores.h"
 #include "highscores/frmSummary.h"
-#include "platform/accessibility.h"
-#include "platform/convert.h"
-#include "platform/dialogs.h"
-#include "platform/forms.h"
-#include "rules/modQuintix.h"
+#include "platform/accessibility/accessibility.h"
+#include "platform/runtime/convert.h"
+#include "platform/widgets/dialogs.h"
+#include "platform/widgets/forms.h"
+#include "core/modQuintix.h"
 #include "scorecard/frmQuintix.h"
 
 #include <QApplication>

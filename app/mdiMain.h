@@ -2,7 +2,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include "platform/controls.h"
+#include "platform/widgets/controls.h"
 
 #include <QMainWindow>
 

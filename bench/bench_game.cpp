@@ -16,10 +16,11 @@
 // Prints "RESULT <figure> <value>" lines for bench/run.sh and notes starting
 // with '#'. A game that does not end the way it was played is an error.
 
+#include "app/application.h"
 #include "tests/gamekit.h"
 #include "highscores/frmSummary.h"
-#include "platform/forms.h"
-#include "rules/modQuintix.h"
+#include "platform/widgets/forms.h"
+#include "core/modQuintix.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -277,7 +278,7 @@ int main(int argc, char *argv[])
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
-    platform::SetUpApplication();
+    app::SetUpApplication();
     const int games = argc > 1 ? std::atoi(argv[1]) : 10;
     require(games >= 1, "GAMES must be at least 1");
 

@@ -6,8 +6,8 @@
 // plain decimal texts a player is likely to type, the number must be the one
 // a simple exact reading gives.
 
-#include "platform/convert.h"
-#include "platform/runtimeerror.h"
+#include "platform/runtime/convert.h"
+#include "platform/runtime/runtimeerror.h"
 
 #include <QString>
 

@@ -4,8 +4,8 @@
 
 #include "app/mdiMain.h"
 #include "highscores/scorefile.h"
-#include "platform/convert.h"
-#include "platform/dialogs.h"
+#include "platform/runtime/convert.h"
+#include "platform/widgets/dialogs.h"
 
 #include <QApplication>
 #include <QKeyEvent>

@@ -2,9 +2,9 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include "platform/arrays.h"
-#include "platform/controls.h"
-#include "platform/forms.h"
+#include "platform/runtime/arrays.h"
+#include "platform/widgets/controls.h"
+#include "platform/widgets/forms.h"
 
 #include <QList>
 

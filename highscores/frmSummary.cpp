@@ -5,9 +5,9 @@
 #include "app/mdiMain.h"
 #include "highscores/frmScores.h"
 #include "highscores/scorefile.h"
-#include "platform/convert.h"
-#include "platform/dialogs.h"
-#include "rules/modQuintix.h"
+#include "platform/runtime/convert.h"
+#include "platform/widgets/dialogs.h"
+#include "core/modQuintix.h"
 #include "scorecard/frmQuintix.h"
 
 #include <utility>

@@ -2,8 +2,8 @@
 // SPDX-License-Identifier: MIT
 #include "highscores/scorefile.h"
 
-#include "platform/lockfile.h"
-#include "platform/textfile.h"
+#include "platform/files/lockfile.h"
+#include "platform/files/textfile.h"
 
 #include <QDir>
 #include <QFile>

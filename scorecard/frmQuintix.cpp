@@ -3,9 +3,9 @@
 #include "scorecard/frmQuintix.h"
 
 #include "app/mdiMain.h"
-#include "platform/accessibility.h"
-#include "platform/convert.h"
-#include "platform/rnd.h"
+#include "platform/accessibility/accessibility.h"
+#include "platform/runtime/convert.h"
+#include "platform/runtime/rnd.h"
 
 #include <QKeyEvent>
 #include <QShortcut>

@@ -2,10 +2,10 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include "platform/arrays.h"
-#include "platform/controls.h"
-#include "platform/forms.h"
-#include "rules/modQuintix.h"
+#include "platform/runtime/arrays.h"
+#include "platform/widgets/controls.h"
+#include "platform/widgets/forms.h"
+#include "core/modQuintix.h"
 
 #include <array>
 #include <cstdint>

@@ -2,8 +2,8 @@
 // SPDX-License-Identifier: MIT
 #include "gamekit.h"
 
-#include "platform/rnd.h"
-#include "rules/modQuintix.h"
+#include "platform/runtime/rnd.h"
+#include "core/modQuintix.h"
 
 #include <QApplication>
 #include <QDeadlineTimer>

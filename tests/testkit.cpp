@@ -2,7 +2,7 @@
 // SPDX-License-Identifier: MIT
 #include "testkit.h"
 
-#include "platform/rnd.h"
+#include "platform/runtime/rnd.h"
 
 #include <QFile>
 #include <QTest>

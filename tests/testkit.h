@@ -5,7 +5,7 @@
 // What the window tests share: answers for the game's dialogs, dice on
 // demand, a scratch working directory and clicks the way a player makes them.
 
-#include "platform/dialogs.h"
+#include "platform/widgets/dialogs.h"
 
 #include <QDir>
 #include <QList>

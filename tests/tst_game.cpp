@@ -1,11 +1,12 @@
 // SPDX-FileCopyrightText: 2026 The Pipstack developers
 // SPDX-License-Identifier: MIT
+#include "app/application.h"
 #include "gamekit.h"
 #include "highscores/frmScores.h"
 #include "highscores/frmSummary.h"
-#include "platform/forms.h"
-#include "platform/rnd.h"
-#include "rules/modQuintix.h"
+#include "platform/widgets/forms.h"
+#include "platform/runtime/rnd.h"
+#include "core/modQuintix.h"
 
 #include <QAccessible>
 #include <QApplication>
@@ -159,7 +160,7 @@ class TestGame : public QObject, private gamekit::TableOwner
     Q_OBJECT
 
 private slots:
-    void initTestCase() { platform::SetUpApplication(); }
+    void initTestCase() { app::SetUpApplication(); }
     void cleanup() { dropTable(); }
 
     void startUp_showsTheFrameAndItsMenu();

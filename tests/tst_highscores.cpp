@@ -1,11 +1,12 @@
 // SPDX-FileCopyrightText: 2026 The Pipstack developers
 // SPDX-License-Identifier: MIT
+#include "app/application.h"
 #include "gamekit.h"
 #include "highscores/frmScores.h"
 #include "highscores/frmSummary.h"
 #include "highscores/scorefile.h"
-#include "platform/forms.h"
-#include "rules/modQuintix.h"
+#include "platform/widgets/forms.h"
+#include "core/modQuintix.h"
 
 #include <QApplication>
 #include <QDir>
@@ -74,7 +75,7 @@ class TestHighScores : public QObject, private gamekit::TableOwner
     Q_OBJECT
 
 private slots:
-    void initTestCase() { platform::SetUpApplication(); }
+    void initTestCase() { app::SetUpApplication(); }
     void cleanup() { dropTable(); }
 
     void table_showsTheFileInFileOrder_data();

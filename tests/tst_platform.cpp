@@ -1,12 +1,12 @@
 // SPDX-FileCopyrightText: 2026 The Pipstack developers
 // SPDX-License-Identifier: MIT
-#include "platform/arrays.h"
-#include "platform/controls.h"
-#include "platform/convert.h"
-#include "platform/dialogs.h"
-#include "platform/forms.h"
-#include "platform/playfolder.h"
-#include "platform/rnd.h"
+#include "platform/runtime/arrays.h"
+#include "platform/widgets/controls.h"
+#include "platform/runtime/convert.h"
+#include "platform/widgets/dialogs.h"
+#include "platform/widgets/forms.h"
+#include "platform/files/playfolder.h"
+#include "platform/runtime/rnd.h"
 #include "testkit.h"
 
 #include <QApplication>
@@ -94,7 +94,11 @@ class TestPlatform : public QObject
     Q_OBJECT
 
 private slots:
-    void initTestCase() { SetUpApplication(); }
+    void initTestCase()
+    {
+        QCoreApplication::setApplicationName(u"Pipstack"_s);
+        SetUpApplication();
+    }
     void init();
     void cleanup();
 

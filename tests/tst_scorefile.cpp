@@ -1,7 +1,7 @@
 // SPDX-FileCopyrightText: 2026 The Pipstack developers
 // SPDX-License-Identifier: MIT
 #include "highscores/scorefile.h"
-#include "platform/textfile.h"
+#include "platform/files/textfile.h"
 
 #include <QDir>
 #include <QFile>

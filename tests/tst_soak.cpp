@@ -9,10 +9,11 @@
 // into the next, windows of earlier games getting in the way, a high-score
 // table that drifts) show here.
 
+#include "app/application.h"
 #include "gamekit.h"
 #include "highscores/frmSummary.h"
 #include "highscores/scorefile.h"
-#include "rules/modQuintix.h"
+#include "core/modQuintix.h"
 
 #include <QApplication>
 #include <QDeadlineTimer>
@@ -174,7 +175,7 @@ class TestSoak : public QObject
     Q_OBJECT
 
 private slots:
-    void initTestCase() { platform::SetUpApplication(); }
+    void initTestCase() { app::SetUpApplication(); }
     void manyGamesInOneProcess();
 };
 

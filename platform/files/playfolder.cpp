@@ -1,6 +1,6 @@
 // SPDX-FileCopyrightText: 2026 The Pipstack developers
 // SPDX-License-Identifier: MIT
-#include "platform/playfolder.h"
+#include "platform/files/playfolder.h"
 
 #include <QDir>
 #include <QFileInfo>

@@ -1,8 +1,8 @@
 // SPDX-FileCopyrightText: 2026 The Pipstack developers
 // SPDX-License-Identifier: MIT
-#include "platform/convert.h"
+#include "platform/runtime/convert.h"
 
-#include "platform/runtimeerror.h"
+#include "platform/runtime/runtimeerror.h"
 
 #include <QLocale>
 

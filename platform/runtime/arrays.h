@@ -2,7 +2,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include "platform/runtimeerror.h"
+#include "platform/runtime/runtimeerror.h"
 
 #include <array>
 #include <string>

@@ -1,6 +1,6 @@
 // SPDX-FileCopyrightText: 2026 The Pipstack developers
 // SPDX-License-Identifier: MIT
-#include "platform/lockfile.h"
+#include "platform/files/lockfile.h"
 
 #include <QDeadlineTimer>
 #include <QLockFile>
@@ -10,7 +10,7 @@
 #include <cstdlib>
 
 #ifdef Q_OS_UNIX
-#include "platform/posixfile.h"
+#include "platform/files/posixfile.h"
 
 #include <QDateTime>
 #include <QFile>

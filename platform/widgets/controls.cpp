@@ -1,8 +1,8 @@
 // SPDX-FileCopyrightText: 2026 The Pipstack developers
 // SPDX-License-Identifier: MIT
-#include "platform/controls.h"
+#include "platform/widgets/controls.h"
 
-#include "platform/pixels.h"
+#include "platform/widgets/pixels.h"
 
 #include <QAccessible>
 #include <QFileInfo>

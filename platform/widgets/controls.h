@@ -2,7 +2,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include "platform/colours.h"
+#include "platform/widgets/colours.h"
 
 #include <QLabel>
 #include <QPixmap>

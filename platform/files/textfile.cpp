@@ -1,8 +1,8 @@
 // SPDX-FileCopyrightText: 2026 The Pipstack developers
 // SPDX-License-Identifier: MIT
-#include "platform/textfile.h"
+#include "platform/files/textfile.h"
 
-#include "platform/posixfile.h"
+#include "platform/files/posixfile.h"
 
 #include <QSaveFile>
 #include <QStringDecoder>

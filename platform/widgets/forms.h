@@ -81,12 +81,8 @@ private:
 
 namespace platform {
 
-// Sets the program's name and version; needs no application object, so the
-// command line can be answered before there is a window or a display.
-void NameApplication();
-
-// Names the program and picks the style and font that its window layouts
-// were measured with. Call once, right after the QApplication exists.
+// Picks the style and font that the window layouts were measured with. Call
+// once, right after the QApplication exists.
 void SetUpApplication();
 
 // Whenever the frame becomes the active window with no child window active

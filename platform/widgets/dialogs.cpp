@@ -1,6 +1,6 @@
 // SPDX-FileCopyrightText: 2026 The Pipstack developers
 // SPDX-License-Identifier: MIT
-#include "platform/dialogs.h"
+#include "platform/widgets/dialogs.h"
 
 #include <QApplication>
 #include <QInputDialog>

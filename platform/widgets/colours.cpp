@@ -1,6 +1,6 @@
 // SPDX-FileCopyrightText: 2026 The Pipstack developers
 // SPDX-License-Identifier: MIT
-#include "platform/colours.h"
+#include "platform/widgets/colours.h"
 
 #include <QPalette>
 

@@ -1,6 +1,6 @@
 // SPDX-FileCopyrightText: 2026 The Pipstack developers
 // SPDX-License-Identifier: MIT
-#include "rules/modQuintix.h"
+#include "core/modQuintix.h"
 
 #include <cstddef>
 #include <utility>

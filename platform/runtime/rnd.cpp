@@ -1,6 +1,6 @@
 // SPDX-FileCopyrightText: 2026 The Pipstack developers
 // SPDX-License-Identifier: MIT
-#include "platform/rnd.h"
+#include "platform/runtime/rnd.h"
 
 #include <chrono>
 #include <deque>

@@ -1,6 +1,6 @@
 // SPDX-FileCopyrightText: 2026 The Pipstack developers
 // SPDX-License-Identifier: MIT
-#include "platform/posixfile.h"
+#include "platform/files/posixfile.h"
 
 #ifdef Q_OS_UNIX
 

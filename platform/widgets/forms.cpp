@@ -1,9 +1,8 @@
 // SPDX-FileCopyrightText: 2026 The Pipstack developers
 // SPDX-License-Identifier: MIT
-#include "platform/forms.h"
+#include "platform/widgets/forms.h"
 
-#include "platform/accessibility.h"
-#include "platform/controls.h"
+#include "platform/widgets/controls.h"
 
 #include <QAccessible>
 #include <QApplication>
@@ -337,15 +336,8 @@ private:
 
 void KeepAChildActive(QMdiArea *area) { new ChildActivator(area); }
 
-void NameApplication()
-{
-    QCoreApplication::setApplicationName(QStringLiteral("Pipstack"));
-    QCoreApplication::setApplicationVersion(QStringLiteral("1.00"));
-}
-
 void SetUpApplication()
 {
-    NameApplication();
     QApplication::setStyle(QStringLiteral("Fusion"));
     // The layouts give their longest label caption 73 pixels and their
     // narrowest box of digits 21; a condensed face keeps every caption whole
@@ -357,7 +349,6 @@ void SetUpApplication()
         font.setPointSizeF(7);
     }
     QApplication::setFont(font);
-    InstallAccessibility();
 }
 
 } // namespace platform

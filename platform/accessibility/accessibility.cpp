@@ -1,8 +1,8 @@
 // SPDX-FileCopyrightText: 2026 The Pipstack developers
 // SPDX-License-Identifier: MIT
-#include "platform/accessibility.h"
+#include "platform/accessibility/accessibility.h"
 
-#include "platform/controls.h"
+#include "platform/widgets/controls.h"
 
 #include <QAccessibleWidget>
 #include <QStatusBar>

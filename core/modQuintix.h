@@ -2,7 +2,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include "platform/arrays.h"
+#include "platform/runtime/arrays.h"
 
 #include <array>
 #include <cstdint>
