@@ -6,9 +6,9 @@
 #include "highscores/frmSummary.h"
 #include "platform/accessibility/accessibility.h"
 #include "platform/runtime/convert.h"
+#include "platform/runtime/rnd.h"
 #include "platform/widgets/dialogs.h"
 #include "platform/widgets/forms.h"
-#include "core/modQuintix.h"
 #include "scorecard/frmQuintix.h"
 
 #include <QApplication>
@@ -19,7 +19,6 @@
 #include <QTimer>
 
 using namespace Qt::StringLiterals;
-using platform::Str;
 
 namespace {
 QPointer<mdiMain> theFrame;
@@ -31,20 +30,23 @@ mdiMain::mdiMain(QWidget *parent)
     : QMainWindow(parent)
     , tNewPlay(this, 1)
     , area_(new QMdiArea(this))
+    , game_(platform::Rnd)
 {
     theFrame = this;
+    SetHighScoreWindowsHome(area_, this);
+    game_.ListenForHandOver([this] { tNewPlay.setEnabled(true); });
     QApplication::setWindowIcon(QIcon(u":/pipstack.png"_s));
     setWindowTitle(u"Pipstack"_s);
     setCentralWidget(area_);
     platform::KeepAChildActive(area_);
 
-    mnuOpt = menuBar()->addMenu(u"&Options"_s);
-    mnuOptNew = mnuOpt->addAction(u"&New Game"_s);
-    mnuOptWarning = mnuOpt->addMenu(u"Next Turn &Warning"_s);
-    mnuWarnOn = mnuOptWarning->addAction(u"On"_s);
-    mnuWarnOff = mnuOptWarning->addAction(u"Off"_s);
-    mnuOptScore = mnuOpt->addAction(u"&View High Scores"_s);
-    mnuOptExit = mnuOpt->addAction(u"&Exit"_s);
+    mnuOpt = menuBar()->addMenu(tr("&Options"));
+    mnuOptNew = mnuOpt->addAction(tr("&New Game"));
+    mnuOptWarning = mnuOpt->addMenu(tr("Next Turn &Warning"));
+    mnuWarnOn = mnuOptWarning->addAction(tr("On"));
+    mnuWarnOff = mnuOptWarning->addAction(tr("Off"));
+    mnuOptScore = mnuOpt->addAction(tr("&View High Scores"));
+    mnuOptExit = mnuOpt->addAction(tr("&Exit"));
     mnuOpt->setObjectName(u"mnuOpt"_s);
     mnuOptNew->setObjectName(u"mnuOptNew"_s);
     mnuOptWarning->setObjectName(u"mnuOptWarning"_s);
@@ -74,15 +76,11 @@ mdiMain::mdiMain(QWidget *parent)
     MDIForm_Load();
 }
 
-mdiMain::~mdiMain()
-{
-    // The scorecards go with the frame; New Game must not find them later.
-    Players.ReDim(0);
-}
+mdiMain::~mdiMain() = default;
 
 void mdiMain::MDIForm_Load()
 {
-    PlayerCount = 0;
+    game_.EndGame();
     TurnWarning = true;
     mnuWarnOn->setEnabled(false);
     mnuWarnOff->setEnabled(true);
@@ -107,8 +105,8 @@ void mdiMain::AnnounceWarning()
     // The setting in force is the greyed item, which the keys skip; said
     // after the menu has said the item the player is on.
     QTimer::singleShot(0, this, [this] {
-        platform::Announce(this, mnuWarnOn->isEnabled() ? u"Next Turn Warning now off."_s
-                                                        : u"Next Turn Warning now on."_s);
+        platform::Announce(this, mnuWarnOn->isEnabled() ? tr("Next Turn Warning now off.")
+                                                        : tr("Next Turn Warning now on."));
     });
 }
 
@@ -128,27 +126,28 @@ void mdiMain::closeEvent(QCloseEvent *event)
 void mdiMain::mnuOptNew_Click()
 {
     try {
-        for (int i = 1; i <= PlayerCount; ++i)
+        for (int i = 1; i <= game_.PlayerCount; ++i)
             Players(i)->Hide();
-        const QString answer = platform::InputBox(u"How many players (1-8)?"_s, u"Number of Players"_s);
-        PlayerCount = platform::CInt(answer);
-        if (PlayerCount < 1 || PlayerCount > 8) {
-            PlayerCount = 0;
+        const QString answer = platform::InputBox(tr("How many players (1-8)?"), tr("Number of Players"));
+        const std::int16_t count = platform::CInt(answer);
+        if (count < 1 || count > 8) {
+            game_.EndGame();
             return;
         }
         ReleasePlayers();
-        Players.ReDim(PlayerCount);
-        for (int i = 1; i <= PlayerCount; ++i) {
-            Players(i) = new frmQuintix(area_, this);
-            Players(i)->setTag(Str(i));
-            Players(i)->setCaption(u"Player "_s + Str(i));
+        game_.NewGame(count);
+        Players.ReDim(count);
+        for (int i = 1; i <= count; ++i) {
+            Players(i) = new frmQuintix(area_, this, game_.Player(i));
+            Players(i)->setTag(QString::number(i));
+            Players(i)->setCaption(tr("Player %1").arg(i));
             Players(i)->setHeight(6600);
             Players(i)->setWidth(5400);
             if (i != 1)
                 Players(i)->Hide();
         }
     } catch (const platform::RuntimeError &) {
-        PlayerCount = 0;
+        game_.EndGame();
     }
 }
 
@@ -169,34 +168,25 @@ void mdiMain::ReleasePlayers()
 void mdiMain::tNewPlay_Timer()
 {
     tNewPlay.setEnabled(false);
-
-    std::int16_t CurrentPlayer = 0;
-    for (int i = 1; i <= PlayerCount; ++i) {
-        if (Players(i)->Visible()) {
-            CurrentPlayer = platform::CInt(Players(i)->Tag());
-            break;
-        }
-    }
-    // Only a scorecard's own "Next Turn" starts the timer, so some scorecard
-    // is always visible here; should none be, there is no turn to pass on.
-    if (CurrentPlayer == 0)
+    // Only a player's "Next Turn" starts the timer; should the game have
+    // ended meanwhile, there is no turn to pass on.
+    if (!game_.HandOverDue())
         return;
 
-    Players(CurrentPlayer)->Hide();
-    // StartTurn shut the window to input until the hand-over; it is over now.
-    Players(CurrentPlayer)->setEnabled(true);
+    frmQuintix *done = Players(game_.CurrentPlayer);
+    done->Hide();
+    // The card shut its window to input until the hand-over; it is over now.
+    done->setEnabled(true);
 
-    if (!Players(PlayerCount)->lblGrandTotal->Caption().isEmpty()) {
+    const std::int16_t next = game_.HandOver();
+    if (next == 0) {
         ShowSummary();
         return;
     }
-
-    if (CurrentPlayer == PlayerCount)
-        CurrentPlayer = 0;
-    if (PlayerCount != 1 && TurnWarning)
-        platform::MsgBox(u"Player "_s + Str(CurrentPlayer + 1) + u", it is your turn."_s, platform::vbOKOnly,
+    if (game_.PlayerCount != 1 && TurnWarning)
+        platform::MsgBox(tr("Player %1, it is your turn.").arg(next), platform::vbOKOnly,
                          QApplication::applicationName());
-    Players(CurrentPlayer + 1)->Show();
+    Players(next)->Show();
 }
 
 void mdiMain::ShowSummary()
@@ -204,5 +194,5 @@ void mdiMain::ShowSummary()
     // A summary left open from an earlier game would make Load do nothing,
     // and this game's results would never be shown or saved.
     frmSummary::instance().Unload();
-    frmSummary::instance().Load();
+    frmSummary::instance().ShowGame(game_);
 }

@@ -2,6 +2,8 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "core/game.h"
+#include "platform/runtime/arrays.h"
 #include "platform/widgets/controls.h"
 
 #include <QMainWindow>
@@ -9,6 +11,7 @@
 class QAction;
 class QMdiArea;
 class QMenu;
+class frmQuintix;
 
 // The frame: the only menu, the turn timer and every other window as a child.
 class mdiMain : public QMainWindow
@@ -25,7 +28,13 @@ public:
 
     QMdiArea *area() const { return area_; }
 
-    // Switched on by a scorecard's StartTurn; its tick hands the turn over.
+    // The game under way, and the windows of its players' cards, 1 to
+    // PlayerCount.
+    const Game &game() const { return game_; }
+    platform::DynamicArray<frmQuintix *> Players;
+
+    // Switched on when a player asks for the hand-over; its tick hands the
+    // turn over, once the click that asked has been dealt with.
     platform::Timer tNewPlay;
     bool TurnWarning = false;
 
@@ -56,4 +65,5 @@ private:
     void ReleasePlayers();
 
     QMdiArea *area_;
+    Game game_;
 };

@@ -37,6 +37,8 @@
 #include <vector>
 
 using namespace Qt::StringLiterals;
+using gamekit::PlayerCount;
+using gamekit::Players;
 
 namespace {
 
@@ -176,7 +178,7 @@ GameCpu playGame(gamekit::Table &table, Pace pace, RollCosts &costs)
     table.newGame(u"8"_s);
     QCoreApplication::processEvents();
     const double started = cpuUs();
-    require(PlayerCount == 8, "New Game did not start eight players");
+    require(PlayerCount() == 8, "New Game did not start eight players");
     for (const Turn &turn : plan242) {
         for (int p = 1; p <= 8; ++p) {
             frmQuintix *card = table.current();
@@ -265,7 +267,7 @@ std::vector<double> newGames(gamekit::Table &table, int count)
         table.newGame(u"8"_s);
         QCoreApplication::processEvents();
         cpu.push_back(cpuUs() - start);
-        require(PlayerCount == 8, "New Game did not start eight players");
+        require(PlayerCount() == 8, "New Game did not start eight players");
         settle();
     }
     return cpu;

@@ -5,9 +5,6 @@
 #include <cstddef>
 #include <utility>
 
-std::int16_t PlayerCount = 0;
-platform::DynamicArray<frmQuintix *> Players;
-
 Hand SortedDice{};
 
 // -- hand evaluation ------------------------------------------------------

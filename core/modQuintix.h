@@ -2,12 +2,8 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include "platform/runtime/arrays.h"
-
 #include <array>
 #include <cstdint>
-
-class frmQuintix;
 
 // A hand: five face values 1..6, indices 0..4. Every function below reads the
 // hand it is given and never changes it.
@@ -26,8 +22,3 @@ bool IsFullHouse(const Hand &dice);
 bool IsSmallStraight(const Hand &dice);
 bool IsLargeStraight(const Hand &dice);
 bool IsFiveOfAKind(const Hand &dice);
-
-// The game under way: 1..8 players, or 0 when there is none. Players(i) is
-// player i's scorecard; the frame owns the windows, this only points at them.
-extern std::int16_t PlayerCount;
-extern platform::DynamicArray<frmQuintix *> Players;

@@ -2,13 +2,14 @@
 // SPDX-License-Identifier: MIT
 #include "highscores/frmScores.h"
 
-#include "app/mdiMain.h"
 #include "highscores/scorefile.h"
 #include "platform/runtime/convert.h"
 #include "platform/widgets/dialogs.h"
 
 #include <QApplication>
 #include <QKeyEvent>
+#include <QMainWindow>
+#include <QMdiArea>
 #include <QShortcut>
 #include <QStatusBar>
 
@@ -18,6 +19,11 @@ using namespace Qt::StringLiterals;
 using platform::TwipsRect;
 
 std::chrono::milliseconds WindowSaveWait = HighScoreLockWait;
+
+namespace {
+QPointer<QMdiArea> homeArea;
+QPointer<QObject> homeOwner;
+} // namespace
 
 namespace {
 
@@ -35,7 +41,7 @@ public:
         if (!shown_)
             return;
         QApplication::restoreOverrideCursor();
-        if (mdiMain *frame = mdiMain::instance())
+        if (auto *frame = qobject_cast<QMainWindow *>(homeOwner.data()))
             frame->setStatusBar(nullptr);
     }
 
@@ -44,7 +50,7 @@ public:
         if (!shown_) {
             shown_ = true;
             QApplication::setOverrideCursor(Qt::WaitCursor);
-            if (mdiMain *frame = mdiMain::instance())
+            if (auto *frame = qobject_cast<QMainWindow *>(homeOwner.data()))
                 frame->statusBar()->showMessage(u"Waiting for another game to finish saving the high scores\u2026"_s);
         }
         QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
@@ -56,15 +62,23 @@ private:
 
 } // namespace
 
+void SetHighScoreWindowsHome(QMdiArea *area, QObject *owner)
+{
+    homeArea = area;
+    homeOwner = owner;
+}
+
+QMdiArea *HighScoreWindowsArea() { return homeArea; }
+QObject *HighScoreWindowsOwner() { return homeOwner; }
+
 frmScores &frmScores::instance()
 {
     static QPointer<frmScores> form;
-    if (!form) {
-        mdiMain *frame = mdiMain::instance();
-        form = new frmScores(frame->area(), frame);
-    }
+    if (!form)
+        form = new frmScores(homeArea, homeOwner);
     return *form;
 }
+
 
 frmScores::frmScores(QMdiArea *area, QObject *parent)
     : Form(area, {u"High Scores"_s, QSize(4880, 5580), true}, parent)

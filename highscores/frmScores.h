@@ -11,7 +11,14 @@
 #include <chrono>
 #include <functional>
 
+class QMdiArea;
 struct ScoreEntry;
+
+// Where the high-score windows open: the frame's area and the object that
+// owns them. The frame sets it once, before either window is first needed.
+void SetHighScoreWindowsHome(QMdiArea *area, QObject *owner);
+QMdiArea *HighScoreWindowsArea();
+QObject *HighScoreWindowsOwner();
 
 // The high-score table: the ten entries of the file, in file order, and a
 // way to reset them.

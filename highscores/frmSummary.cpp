@@ -2,28 +2,29 @@
 // SPDX-License-Identifier: MIT
 #include "highscores/frmSummary.h"
 
-#include "app/mdiMain.h"
+#include "core/game.h"
 #include "highscores/frmScores.h"
 #include "highscores/scorefile.h"
 #include "platform/runtime/convert.h"
 #include "platform/widgets/dialogs.h"
-#include "core/modQuintix.h"
-#include "scorecard/frmQuintix.h"
 
 #include <utility>
 
 using namespace Qt::StringLiterals;
-using platform::Str;
 using platform::TwipsRect;
 
 frmSummary &frmSummary::instance()
 {
     static QPointer<frmSummary> form;
-    if (!form) {
-        mdiMain *frame = mdiMain::instance();
-        form = new frmSummary(frame->area(), frame);
-    }
+    if (!form)
+        form = new frmSummary(HighScoreWindowsArea(), HighScoreWindowsOwner());
     return *form;
+}
+
+void frmSummary::ShowGame(const Game &game)
+{
+    game_ = &game;
+    Load();
 }
 
 frmSummary::frmSummary(QMdiArea *area, QObject *parent)
@@ -35,24 +36,25 @@ void frmSummary::createControls(QWidget *client)
 {
     auto *title = new platform::Label(client, TwipsRect(240, 120, 3015, 255));
     title->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
-    title->setCaption(u"Summary Of Scores"_s);
+    title->setCaption(tr("Summary Of Scores"));
     new platform::Line(client, 240, 480, 3240, 480);
     for (int n = 1; n <= 8; ++n) {
         const int top = 720 + 480 * (n - 1);
         lblPlayer(n) = new platform::Label(client, TwipsRect(240, top, 855, 255));
         lblScore(n) = new platform::Label(client, TwipsRect(1320, top, 855, 255));
         lblHigh(n) = new platform::Label(client, TwipsRect(2400, top, 855, 255));
-        lblHigh(n)->setCaption(u"High Score!"_s);
+        lblHigh(n)->setCaption(tr("High Score!"));
         lblHigh(n)->hide();
     }
-    cmdView = new platform::CommandButton(client, TwipsRect(3600, 600, 975, 495), u"&View High Scores"_s);
-    cmdClose = new platform::CommandButton(client, TwipsRect(3600, 1440, 975, 375), u"&Close"_s);
+    cmdView = new platform::CommandButton(client, TwipsRect(3600, 600, 975, 495), tr("&View High Scores"));
+    cmdClose = new platform::CommandButton(client, TwipsRect(3600, 1440, 975, 375), tr("&Close"));
     connect(cmdView, &QPushButton::clicked, this, &frmSummary::cmdView_Click);
     connect(cmdClose, &QPushButton::clicked, this, &frmSummary::cmdClose_Click);
 }
 
 void frmSummary::Form_Load()
 {
+    const int PlayerCount = game_ ? game_->PlayerCount : 0;
     setHeight(PlayerCount * 500 + 900);
     if (Height() < 2500)
         setHeight(2500);
@@ -63,16 +65,19 @@ void frmSummary::Form_Load()
     LastEntry = 9;
 
     for (int p = 1; p <= PlayerCount; ++p) {
-        lblPlayer(p)->setCaption(u"Player "_s + Str(p) + u": "_s);
-        lblScore(p)->setCaption(Players(p)->lblGrandTotal->Caption());
-        const double v = platform::Val(lblScore(p)->Caption());
+        lblPlayer(p)->setCaption(tr("Player %1: ").arg(p));
+        // A card without its totals (a game cut short) shows nothing and
+        // scores nothing.
+        const auto &totals = game_->Player(p)->Totals();
+        lblScore(p)->setCaption(totals ? QString::number(totals->grandTotal) : QString());
+        const std::int16_t v = totals ? totals->grandTotal : std::int16_t(0);
         // A table that could not be read says nothing of who beat it.
         if (unreadable.isEmpty() && v > EntryScore(9)) {
             lblHigh(p)->show();
             LastEntry = platform::Add16(LastEntry, 1);
-            EntryScore(LastEntry) = platform::CInt(v);
+            EntryScore(LastEntry) = v;
             EntryName(LastEntry) = platform::InputBox(
-                u"Player "_s + Str(p) + u", you scored a High Score!  Input your name:"_s, u"High Score"_s);
+                tr("Player %1, you scored a High Score!  Input your name:").arg(p), tr("High Score"));
         }
     }
 
@@ -81,8 +86,8 @@ void frmSummary::Form_Load()
     QStringList results;
     for (int p = 1; p <= PlayerCount; ++p)
         results << lblPlayer(p)->Caption() + lblScore(p)->Caption() +
-                       (lblHigh(p)->isHidden() ? QString() : u", a high score"_s);
-    cmdView->setAccessibleDescription(results.join(u". "_s) + u"."_s);
+                       (lblHigh(p)->isHidden() ? QString() : tr(", a high score"));
+    cmdView->setAccessibleDescription(tr("%1.").arg(results.join(tr(". "))));
 
     // Nor may it be written over: the scores it holds would be lost.
     if (!unreadable.isEmpty()) {

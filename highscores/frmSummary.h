@@ -8,6 +8,7 @@
 
 #include <cstdint>
 
+class Game;
 struct ScoreEntry;
 
 // The end of a game: every player's total, the new high scores with their
@@ -20,6 +21,10 @@ class frmSummary : public platform::Form
 public:
     // The one summary window of the program; the frame must exist.
     static frmSummary &instance();
+
+    // Loads the window with the results of `game`, which is over and
+    // outlives the window.
+    void ShowGame(const Game &game);
 
     platform::BoundedArray<platform::Label *, 1, 8> lblPlayer;
     platform::BoundedArray<platform::Label *, 1, 8> lblScore;
@@ -47,4 +52,5 @@ private:
     platform::BoundedArray<std::int16_t, 0, 20> EntryScore;
     platform::BoundedArray<QString, 0, 20> EntryName;
     std::int16_t LastEntry = 0;
+    const Game *game_ = nullptr;
 };

@@ -2,10 +2,9 @@
 // SPDX-License-Identifier: MIT
 #include "scorecard/frmQuintix.h"
 
-#include "app/mdiMain.h"
 #include "platform/accessibility/accessibility.h"
-#include "platform/runtime/convert.h"
 #include "platform/runtime/rnd.h"
+#include "scorecard/cardwords.h"
 
 #include <QKeyEvent>
 #include <QShortcut>
@@ -15,24 +14,15 @@
 
 using namespace Qt::StringLiterals;
 using platform::Label;
-using platform::Str;
 using platform::TwipsRect;
 using platform::vbBlack;
 using platform::vbRed;
 
 namespace {
 
-// The status texts separate their phrases with runs of blanks: the narrow
-// status label wraps at blanks, so each phrase lands on a line of its own.
-QString blanks(int count) { return QString(count, u' '); }
-
-QString readyToRollText(std::int16_t turn)
-{
-    return u"Turn "_s + Str(turn) + u"."_s + blanks(27) + u"Click for"_s + blanks(7) + u"roll #1."_s;
-}
-
-// Qt tells a screen reader of a new accessible name or description whenever
-// one is set, changed or not; only a change is news to the player.
+// Qt tells a screen reader of a new accessible name or description, or a new
+// caption, whenever one is set, changed or not; only a change is news to the
+// player.
 void setDescription(QWidget *control, const QString &text)
 {
     if (control->accessibleDescription() != text)
@@ -45,16 +35,31 @@ void setName(QWidget *control, const QString &text)
         control->setAccessibleName(text);
 }
 
-const QString NextTurnCaption = u"Next &Turn"_s;
-const QString FirstRollCaption = u"&Roll 1"_s;
+void show(Label *label, const QString &caption)
+{
+    if (label->Caption() != caption)
+        label->setCaption(caption);
+}
+
+// Where each category's row caption stands; the boxes follow in two columns.
+struct RowPlace {
+    int left, top, width;
+};
+constexpr RowPlace CategoryRows[CategoryCount] = {
+    {240, 1200, 975},  {240, 1680, 975},  {240, 2160, 975},  {240, 2640, 975},  {120, 3120, 1095},
+    {120, 3600, 1095}, {1920, 1200, 1095}, {1920, 1680, 1095}, {1920, 2160, 1095}, {1920, 2640, 1095},
+    {1920, 3120, 1095}, {1920, 3600, 1095}, {1920, 4080, 1095},
+};
 
 } // namespace
 
-frmQuintix::frmQuintix(QMdiArea *area, QObject *parent)
+frmQuintix::frmQuintix(QMdiArea *area, QObject *parent, std::shared_ptr<Scorecard> card)
     // Only one scorecard shows at a time; each takes the same place, so the
     // next player finds the dice where the last one left them.
     : Form(area, {u"Quintix"_s, QSize(5280, 6195), false, true}, parent)
+    , card_(std::move(card))
 {
+    card_->Listen([this](Scorecard::Change change, int detail) { CardChanged(change, detail); });
 }
 
 void frmQuintix::createControls(QWidget *client)
@@ -80,31 +85,25 @@ void frmQuintix::createControls(QWidget *client)
         digit->setAutoRepeat(false);
     }
 
-    cmdRoll = new platform::CommandButton(client, TwipsRect(3960, 1320, 975, 375), FirstRollCaption);
+    cmdRoll = new platform::CommandButton(client, TwipsRect(3960, 1320, 975, 375), cardwords::RollCaption(*card_));
     connect(cmdRoll, &QPushButton::clicked, this, &frmQuintix::cmdRoll_Click);
     lblMemo = new Label(client, TwipsRect(3960, 1920, 975, 1815));
     lblMemo->setPhraseWrap(true);
 
-    struct RowCaption {
-        int left, top, width;
-        QString caption;
-    };
-    const RowCaption rows[] = {
-        {240, 1200, 975, u"Ones:"_s},           {240, 1680, 975, u"Twos:"_s},
-        {240, 2160, 975, u"Threes:"_s},         {240, 2640, 975, u"Fours:"_s},
-        {120, 3120, 1095, u"Fives:"_s},         {120, 3600, 1095, u"Sixes:"_s},
-        {120, 4080, 1095, u"Subtotal:"_s},      {120, 4560, 1095, u"Bouns:"_s},
-        {120, 5520, 1095, u"Total 1:"_s},       {1920, 1200, 1095, u"3 of a kind:"_s},
-        {1920, 1680, 1095, u"4 of a kind:"_s},  {1920, 2160, 1095, u"Full House:"_s},
-        {1920, 2640, 1095, u"Small Straight"_s}, {1920, 3120, 1095, u"Large Straight:"_s},
-        {1920, 3600, 1095, u"Pipstack:"_s},     {1920, 4080, 1095, u"Chance:"_s},
-        {1920, 5520, 1095, u"Total 2:"_s},      {3960, 5040, 975, u"Grand Total:"_s},
-    };
-    for (const RowCaption &row : rows) {
-        auto *label = new Label(client, TwipsRect(row.left, row.top, row.width, 255));
+    const auto caption = [client](int left, int top, int width, const QString &text) {
+        auto *label = new Label(client, TwipsRect(left, top, width, 255));
         label->setAlignment(Qt::AlignRight | Qt::AlignTop);
-        label->setCaption(row.caption);
+        label->setCaption(text);
+    };
+    for (int index = 0; index < CategoryCount; ++index) {
+        const RowPlace &row = CategoryRows[index];
+        caption(row.left, row.top, row.width, cardwords::RowCaption(Category(index)));
     }
+    caption(120, 4080, 1095, tr("Subtotal:"));
+    caption(120, 4560, 1095, tr("Bouns:"));
+    caption(120, 5520, 1095, tr("Total 1:"));
+    caption(1920, 5520, 1095, tr("Total 2:"));
+    caption(3960, 5040, 975, tr("Grand Total:"));
 
     // Without a colour of its own a box shows the default text colour, which
     // follows the desktop theme.
@@ -116,10 +115,8 @@ void frmQuintix::createControls(QWidget *client)
             label->setForeColor(*color);
         return label;
     };
-    for (int i = 1; i <= 6; ++i) {
+    for (int i = 1; i <= 6; ++i)
         lblNums(i) = box(1440, 1200 + 480 * (i - 1), 375, vbRed);
-        connect(lblNums(i), &Label::Click, this, [this, i] { lblNums_Click(i); });
-    }
     lbl3Kind = box(3240, 1200, 375, vbRed);
     lbl4Kind = box(3240, 1680, 375, vbRed);
     lblFullHouse = box(3240, 2160, 375, vbRed);
@@ -127,6 +124,8 @@ void frmQuintix::createControls(QWidget *client)
     lblLarge = box(3240, 3120, 375, vbRed);
     lblQuintix = box(3240, 3600, 375, vbRed);
     lblChance = box(3240, 4080, 375, vbRed);
+    for (int i = 1; i <= 6; ++i)
+        connect(lblNums(i), &Label::Click, this, [this, i] { lblNums_Click(i); });
     connect(lbl3Kind, &Label::Click, this, &frmQuintix::lbl3Kind_Click);
     connect(lbl4Kind, &Label::Click, this, &frmQuintix::lbl4Kind_Click);
     connect(lblFullHouse, &Label::Click, this, &frmQuintix::lblFullHouse_Click);
@@ -165,7 +164,7 @@ void frmQuintix::createControls(QWidget *client)
     // The totals are no stops of the tab order, which stays as a sighted
     // player knows it; S says them from anywhere in the card.
     auto *sayTotals = new QShortcut(
-        QKeySequence(Qt::Key_S), client, [this] { platform::Announce(cmdRoll, TotalsText()); },
+        QKeySequence(Qt::Key_S), client, [this] { platform::Announce(cmdRoll, cardwords::TotalsText(*card_)); },
         Qt::WidgetWithChildrenShortcut);
     sayTotals->setAutoRepeat(false);
 }
@@ -173,20 +172,23 @@ void frmQuintix::createControls(QWidget *client)
 void frmQuintix::Form_Load()
 {
     platform::Randomize();
-    RollNum = 0;
-    TurnNum = 1;
-    lblMemo->setCaption(readyToRollText(1));
-    CanHold = false;
     connect(window(), &QMdiSubWindow::windowStateChanged, this, [this](Qt::WindowStates was, Qt::WindowStates is) {
         if (!was.testFlag(Qt::WindowActive) && is.testFlag(Qt::WindowActive))
             ComeIntoPlay();
     });
+    ShowCard();
     Describe();
 }
 
 void frmQuintix::ComeIntoPlay()
 {
     cmdRoll->setFocus(Qt::ActiveWindowFocusReason);
+}
+
+std::array<Label *, CategoryCount> frmQuintix::ScoreBoxes() const
+{
+    return {lblNums(1), lblNums(2), lblNums(3), lblNums(4), lblNums(5),  lblNums(6), lbl3Kind,
+            lbl4Kind,   lblFullHouse, lblSmall, lblLarge,   lblQuintix, lblChance};
 }
 
 bool frmQuintix::eventFilter(QObject *watched, QEvent *event)
@@ -241,262 +243,114 @@ QWidget *frmQuintix::Neighbour(const QObject *control, int key) const
     }
 }
 
-// -- rolling and holding ------------------------------------------------------
+// -- the player's moves ---------------------------------------------------------
 
 void frmQuintix::cmdRoll_Click()
 {
-    if (cmdRoll->Caption() == NextTurnCaption) {
+    if (card_->TurnScored())
         StartTurn();
-        return;
-    }
-    if (RollNum == 3 || TurnNum > 13)
-        return;
+    else
+        card_->Roll();
+}
 
-    CanHold = true;
-    for (int i = 0; i <= 4; ++i) {
-        if (shpHold(i)->isHidden())
-            ShowDie(i);
-    }
-    CheckDice();
-    RollNum = platform::Add16(RollNum, 1);
+void frmQuintix::picDice_Click(int index) { card_->ToggleHold(index); }
 
-    if (RollNum == 3) {
-        lblMemo->setCaption(u"Turn "_s + Str(TurnNum) + u"."_s + blanks(32) +
-                            u"No more rolls. Please score your rolls."_s);
-    } else {
-        cmdRoll->setCaption(u"&Roll "_s + Str(RollNum + 1));
-        lblMemo->setCaption(u"Turn "_s + Str(TurnNum) + u"."_s + blanks(27) + u"Ready for"_s + blanks(4) +
-                            u"roll #"_s + Str(RollNum + 1) + u"."_s);
+void frmQuintix::lblNums_Click(int index) { card_->Score(Category(index - 1)); }
+void frmQuintix::lbl3Kind_Click() { card_->Score(Category::ThreeOfAKind); }
+void frmQuintix::lbl4Kind_Click() { card_->Score(Category::FourOfAKind); }
+void frmQuintix::lblFullHouse_Click() { card_->Score(Category::FullHouse); }
+void frmQuintix::lblSmall_Click() { card_->Score(Category::SmallStraight); }
+void frmQuintix::lblLarge_Click() { card_->Score(Category::LargeStraight); }
+void frmQuintix::lblQuintix_Click() { card_->Score(Category::FiveOfAKind); }
+void frmQuintix::lblChance_Click() { card_->Score(Category::Chance); }
+
+void frmQuintix::StartTurn() { card_->StartTurn(); }
+
+// -- following the card -----------------------------------------------------------
+
+void frmQuintix::CardChanged(Scorecard::Change change, int detail)
+{
+    if (!IsLoaded())
+        return;
+    switch (change) {
+    case Scorecard::Change::Rolled:
+        // Each die drawn shows its face's picture, read afresh.
+        for (int i = 0; i <= 4; ++i) {
+            if (!card_->Held(i))
+                picDice(i)->setPicture(
+                    platform::LoadPicture(u"Die"_s + QString::number(card_->Dice.at(std::size_t(i))) + u".bmp"_s));
+        }
+        break;
+    case Scorecard::Change::TurnStarted:
+        for (int i = 0; i <= 4; ++i)
+            picDice(i)->setPicture({});
+        // Until the frame has passed the turn on, this window takes no input:
+        // a second click already on its way would otherwise roll dice that
+        // belong to the player's next turn.
+        setEnabled(false);
+        break;
+    default:
+        break;
     }
+    ShowCard();
     Describe();
-    // The dice first, then what comes next, as one utterance; the focus
-    // stays where it was.
-    QStringList faces;
+
+    switch (change) {
+    case Scorecard::Change::Rolled:
+        // The dice first, then what comes next, as one utterance; the focus
+        // stays where it was.
+        platform::Announce(cmdRoll, cardwords::RollNews(*card_));
+        break;
+    case Scorecard::Change::Held:
+        // A focused die is a check box whose change the screen reader says
+        // itself; a die held by its digit from elsewhere is not.
+        if (!picDice(detail)->hasFocus())
+            platform::Announce(cmdRoll, card_->Held(detail) ? tr("%1, held").arg(picDice(detail)->accessibleName())
+                                                            : tr("%1, let go").arg(picDice(detail)->accessibleName()));
+        break;
+    case Scorecard::Change::Scored:
+        platform::Announce(cmdRoll, cardwords::ScoreNews(*card_, Category(detail)));
+        break;
+    case Scorecard::Change::TurnStarted:
+        break;
+    }
+}
+
+void frmQuintix::ShowCard()
+{
     for (int i = 0; i <= 4; ++i)
-        faces << Str(Dice.at(std::size_t(i))) + (shpHold(i)->isHidden() ? QString() : u" held"_s);
-    platform::Announce(cmdRoll, faces.join(u", "_s) + u". "_s +
-                                    (RollNum == 3 ? u"No more rolls; score a box."_s
-                                                  : u"Ready for roll "_s + Str(RollNum + 1) + u"."_s));
-}
+        shpHold(i)->setVisible(card_->Held(i));
+    if (const QString roll = cardwords::RollCaption(*card_); cmdRoll->Caption() != roll)
+        cmdRoll->setCaption(roll);
+    show(lblMemo, cardwords::StatusCaption(card_->StatusText()));
 
-void frmQuintix::ShowDie(int index)
-{
-    const float r = platform::Rnd();
-    // r < 1 keeps this within 1..6; the clamp keeps a die a die even if
-    // the generator were ever to hand out 1 itself.
-    const std::int16_t value = std::clamp<std::int16_t>(platform::Floor16(double(r) * 6 + 1), 1, 6);
-    Dice.at(static_cast<std::size_t>(index)) = value;
-    picDice(index)->setPicture(platform::LoadPicture(u"Die"_s + Str(value) + u".bmp"_s));
-}
-
-void frmQuintix::picDice_Click(int index)
-{
-    if (!CanHold)
-        return;
-    shpHold(index)->setVisible(shpHold(index)->isHidden());
-    Describe();
-    // A focused die is a check box whose change the screen reader says
-    // itself; a die held by its digit from elsewhere is not.
-    if (!picDice(index)->hasFocus())
-        platform::Announce(cmdRoll, picDice(index)->accessibleName() +
-                                        (shpHold(index)->isHidden() ? u", let go"_s : u", held"_s));
-}
-
-// -- the preview ----------------------------------------------------------------
-
-void frmQuintix::CheckDice()
-{
-    const auto isOpen = [](const Label *box) { return box->ForeColor() != vbBlack; };
-    for (std::int16_t face = 1; face <= 6; ++face) {
-        if (!isOpen(lblNums(face)))
-            continue;
-        lblNums(face)->setCaption({});
-        if (const std::int16_t sum = SumOfFace(face, Dice); sum != 0)
-            lblNums(face)->setCaption(Str(sum));
+    const auto boxes = ScoreBoxes();
+    for (int index = 0; index < CategoryCount; ++index) {
+        const ScoreBox &box = card_->Box(Category(index));
+        Label *label = boxes.at(std::size_t(index));
+        if (const std::uint32_t colour = box.used ? vbBlack : vbRed; label->ForeColor() != colour)
+            label->setForeColor(colour);
+        show(label, cardwords::BoxCaption(box));
     }
-    const auto preview = [&](Label *box, bool (*test)(const Hand &), const QString &points) {
-        if (!isOpen(box))
-            return;
-        box->setCaption({});
-        if (test(Dice))
-            box->setCaption(points);
-    };
-    const QString sum = Str(SumDice(Dice));
-    preview(lbl3Kind, IsThreeOfAKind, sum);
-    preview(lbl4Kind, IsFourOfAKind, sum);
-    preview(lblFullHouse, IsFullHouse, u"25"_s);
-    preview(lblSmall, IsSmallStraight, u"30"_s);
-    preview(lblLarge, IsLargeStraight, u"40"_s);
-    preview(lblQuintix, IsFiveOfAKind, u"50"_s);
-    if (isOpen(lblChance))
-        lblChance->setCaption(sum);
-}
 
-// -- scoring --------------------------------------------------------------------
-
-std::array<Label *, 13> frmQuintix::ScoreBoxes() const
-{
-    return {lblNums(1), lblNums(2), lblNums(3), lblNums(4), lblNums(5),  lblNums(6), lbl3Kind,
-            lbl4Kind,   lblFullHouse, lblSmall, lblLarge,   lblQuintix, lblChance};
-}
-
-bool frmQuintix::TakesScore(const Label *box) const
-{
-    // After a score the button reads "Next Turn" until the turn is passed on;
-    // a second category must not be scored with the same dice meanwhile.
-    const QString phase = cmdRoll->Caption();
-    return phase != FirstRollCaption && phase != NextTurnCaption && box->ForeColor() != vbBlack;
-}
-
-void frmQuintix::lblNums_Click(int index)
-{
-    if (!TakesScore(lblNums(index)))
-        return;
-    const auto face = static_cast<std::int16_t>(index);
-    lblNums(index)->setForeColor(vbBlack);
-    lblNums(index)->setCaption(Str(SumOfFace(face, Dice)));
-    FinishTurn(SumOfFace(face, Dice));
-}
-
-void frmQuintix::ScorePattern(Label *box, bool (*test)(const Hand &), std::int16_t points)
-{
-    if (!TakesScore(box))
-        return;
-    box->setForeColor(vbBlack);
-    if (test(Dice)) {
-        // The box keeps its preview, which is these same points.
-        FinishTurn(points);
-    } else {
-        box->setCaption(u"0"_s);
-        FinishTurn(0);
-    }
-}
-
-void frmQuintix::lbl3Kind_Click() { ScorePattern(lbl3Kind, IsThreeOfAKind, SumDice(Dice)); }
-void frmQuintix::lbl4Kind_Click() { ScorePattern(lbl4Kind, IsFourOfAKind, SumDice(Dice)); }
-void frmQuintix::lblFullHouse_Click() { ScorePattern(lblFullHouse, IsFullHouse, 25); }
-void frmQuintix::lblSmall_Click() { ScorePattern(lblSmall, IsSmallStraight, 30); }
-void frmQuintix::lblLarge_Click() { ScorePattern(lblLarge, IsLargeStraight, 40); }
-void frmQuintix::lblQuintix_Click() { ScorePattern(lblQuintix, IsFiveOfAKind, 50); }
-
-void frmQuintix::lblChance_Click()
-{
-    if (!TakesScore(lblChance))
-        return;
-    lblChance->setForeColor(vbBlack);
-    FinishTurn(SumDice(Dice));
-}
-
-void frmQuintix::FinishTurn(std::int16_t points)
-{
-    const std::int16_t scoredTurn = TurnNum;
-    TurnNum = platform::Add16(TurnNum, 1);
-    const QString earned = u"You earned "_s + Str(points) + (points == 1 ? u" point. "_s : u" points. "_s);
-    if (TurnNum > 13) {
-        UpdateTotals();
-        Describe();
-        platform::Announce(cmdRoll, earned + u"Grand total "_s + lblGrandTotal->Caption() + u". Next Turn."_s);
-        return;
-    }
-    cmdRoll->setCaption(NextTurnCaption);
-    lblMemo->setCaption(u"Turn "_s + Str(scoredTurn) + u"."_s + blanks(27) + u"You earned"_s + blanks(4) +
-                        Str(points) + u" Points."_s + blanks(24) + u"Click"_s + blanks(7) + u"Next Turn."_s);
-    CanHold = false;
-    for (Label *box : ScoreBoxes()) {
-        if (box->ForeColor() == vbRed)
-            box->setCaption({});
-    }
-    Describe();
-    platform::Announce(cmdRoll, earned + u"Next Turn."_s);
-}
-
-// -- totals -----------------------------------------------------------------------
-
-void frmQuintix::UpdateTotals()
-{
-    using platform::Val;
-    std::int16_t upper = 0;
-    for (int i = 1; i <= 6; ++i)
-        upper = platform::CInt(upper + Val(lblNums(i)->Caption()));
-    lblSubTot->setCaption(Str(upper));
-    if (upper <= 62) {
-        lblBonus->setCaption(u"0"_s);
-    } else {
-        upper = platform::Add16(upper, 35);
-        lblBonus->setCaption(u"35"_s);
-    }
-    lblTotal1->setCaption(Str(upper));
-
-    double lower = 0;
-    for (const Label *box : {lbl3Kind, lbl4Kind, lblFullHouse, lblSmall, lblLarge, lblQuintix, lblChance})
-        lower += Val(box->Caption());
-    lblTotal2->setCaption(platform::ShortestText(lower));
-
-    const double grand = Val(lblTotal1->Caption()) + Val(lblTotal2->Caption());
-    lblGrandTotal->setCaption(platform::ShortestText(grand));
-    cmdRoll->setCaption(NextTurnCaption);
-}
-
-// -- the hand-over ----------------------------------------------------------------
-
-void frmQuintix::StartTurn()
-{
-    for (int i = 0; i <= 4; ++i) {
-        shpHold(i)->hide();
-        picDice(i)->setPicture({});
-    }
-    RollNum = 0;
-    cmdRoll->setCaption(FirstRollCaption);
-    lblMemo->setCaption(readyToRollText(TurnNum));
-    // Until the frame's timer has passed the turn on, this window takes no
-    // input: a second click already on its way would otherwise roll dice that
-    // belong to the player's next turn.
-    setEnabled(false);
-    mdiMain::instance()->tNewPlay.setEnabled(true);
-    Describe();
+    const auto &totals = card_->Totals();
+    const auto total = [&totals](std::int16_t value) { return totals ? QString::number(value) : QString(); };
+    show(lblSubTot, total(totals ? totals->subtotal : 0));
+    show(lblBonus, total(totals ? totals->bonus : 0));
+    show(lblTotal1, total(totals ? totals->total1 : 0));
+    show(lblTotal2, total(totals ? totals->total2 : 0));
+    show(lblGrandTotal, total(totals ? totals->grandTotal : 0));
 }
 
 void frmQuintix::Describe()
 {
-    static const QString categories[] = {
-        u"Ones"_s,           u"Twos"_s,           u"Threes"_s,         u"Fours"_s, u"Fives"_s,
-        u"Sixes"_s,          u"3 of a kind"_s,    u"4 of a kind"_s,    u"Full House"_s,
-        u"Small Straight"_s, u"Large Straight"_s, u"Pipstack"_s,       u"Chance"_s,
-    };
     // Each value once, the category first: a box says what it would score
     // now, or what it scored.
     const auto boxes = ScoreBoxes();
-    for (std::size_t i = 0; i < boxes.size(); ++i) {
-        const QString shown = boxes[i]->Caption().isEmpty() ? u"0"_s : boxes[i]->Caption();
-        QString text = categories[i] + u": "_s;
-        if (boxes[i]->ForeColor() == vbBlack)
-            text += u"scored "_s + shown;
-        else if (TakesScore(boxes[i]))
-            text += shown + u" if scored"_s;
-        else
-            text += u"open"_s;
-        setName(boxes[i], text);
-    }
-    for (int i = 0; i <= 4; ++i) {
-        const bool rolled = !picDice(i)->Picture().isNull();
-        setName(picDice(i), u"Die "_s + Str(i + 1) + u": "_s +
-                                (rolled ? Str(Dice.at(std::size_t(i))) : u"not rolled"_s));
-    }
+    for (int index = 0; index < CategoryCount; ++index)
+        setName(boxes.at(std::size_t(index)), cardwords::BoxName(*card_, Category(index)));
+    for (int i = 0; i <= 4; ++i)
+        setName(picDice(i), cardwords::DieName(*card_, i));
     // The status text beside the button says what the button does next.
     setDescription(cmdRoll, lblMemo->Caption().simplified());
-}
-
-QString frmQuintix::TotalsText() const
-{
-    if (lblGrandTotal->Caption().isEmpty()) {
-        double scored = 0;
-        for (const Label *box : ScoreBoxes()) {
-            if (box->ForeColor() == vbBlack)
-                scored += platform::Val(box->Caption());
-        }
-        return u"Totals come after the last turn. Scored so far: "_s + platform::ShortestText(scored) + u"."_s;
-    }
-    return u"Subtotal "_s + lblSubTot->Caption() + u", Bonus "_s + lblBonus->Caption() + u", Total 1 "_s +
-           lblTotal1->Caption() + u", Total 2 "_s + lblTotal2->Caption() + u", Grand Total "_s +
-           lblGrandTotal->Caption() + u"."_s;
 }

@@ -2,27 +2,28 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "core/scorecard.h"
 #include "platform/runtime/arrays.h"
 #include "platform/widgets/controls.h"
 #include "platform/widgets/forms.h"
-#include "core/modQuintix.h"
 
 #include <array>
-#include <cstdint>
+#include <memory>
 
-// One player's scorecard: five dice, the roll button, the status text and
-// thirteen categories with their totals. The player's whole game lives here,
-// most of it in the controls themselves: a red score box is open and shows a
-// preview, a black one is used and shows its points; a visible hold marker
-// holds its die; the roll button's caption is the phase of the turn.
+// One player's scorecard window: five dice, the roll button, the status text
+// and thirteen categories with their totals. It shows one player's card of
+// the game and passes the player's clicks and keys to it: a red score box is
+// open and shows a preview, a black one is used and shows its points; a
+// visible hold marker holds its die.
 class frmQuintix : public platform::Form
 {
     Q_OBJECT
 
 public:
-    frmQuintix(QMdiArea *area, QObject *parent);
+    frmQuintix(QMdiArea *area, QObject *parent, std::shared_ptr<Scorecard> card);
 
-    std::int16_t TurnNum = 0;
+    // The player's card that this window shows.
+    const Scorecard &Card() const { return *card_; }
 
     platform::BoundedArray<platform::PictureBox *, 0, 4> picDice;
     platform::BoundedArray<platform::Shape *, 0, 4> shpHold;
@@ -42,9 +43,6 @@ public:
     platform::Label *lblTotal2 = nullptr;
     platform::Label *lblGrandTotal = nullptr;
 
-    // Writes into every open score box what it would score with the dice.
-    void CheckDice();
-
     void cmdRoll_Click();
     void picDice_Click(int index);
     void lblNums_Click(int index);
@@ -62,20 +60,16 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
-    void ShowDie(int index);
+    // Follows the card: what changed, and what a screen reader must hear.
+    void CardChanged(Scorecard::Change change, int detail);
+    // Shows the card's state in the controls: captions, colours, markers.
+    void ShowCard();
     void StartTurn();
-    void FinishTurn(std::int16_t points);
-    void UpdateTotals();
-    // The shared steps of the six lower pattern categories.
-    void ScorePattern(platform::Label *box, bool (*test)(const Hand &), std::int16_t points);
-    bool TakesScore(const platform::Label *box) const;
     // The thirteen score boxes, in scorecard order.
-    std::array<platform::Label *, 13> ScoreBoxes() const;
+    std::array<platform::Label *, CategoryCount> ScoreBoxes() const;
     // Tells a screen reader what the player sees: each die's face, each
     // score box's category and what it would score or has scored.
     void Describe();
-    // The totals as a screen reader says them, or the points so far.
-    QString TotalsText() const;
     // Whenever the card becomes the one in play (a new game, its player's
     // turn, the turn message closed, back from another window), the focus
     // starts on the roll button, so Space rolls, and a screen reader hears
@@ -84,7 +78,5 @@ private:
     // The die or score box an arrow key moves to from this one, or nullptr.
     QWidget *Neighbour(const QObject *control, int key) const;
 
-    std::int16_t RollNum = 0;
-    Hand Dice{};
-    bool CanHold = false;
+    std::shared_ptr<Scorecard> card_;
 };

@@ -3,7 +3,6 @@
 #include "gamekit.h"
 
 #include "platform/runtime/rnd.h"
-#include "core/modQuintix.h"
 
 #include <QApplication>
 #include <QDeadlineTimer>
@@ -35,9 +34,13 @@ void Table::newGame(const QString &answer)
     frame->mnuOptNew->trigger();
 }
 
+frmQuintix *Players(int i) { return mdiMain::instance()->Players(i); }
+
+int PlayerCount() { return mdiMain::instance()->game().PlayerCount; }
+
 frmQuintix *Table::current() const
 {
-    for (int i = 1; i <= PlayerCount; ++i)
+    for (int i = 1; i <= PlayerCount(); ++i)
         if (Players(i)->Visible())
             return Players(i);
     return nullptr;

@@ -50,6 +50,10 @@ void waitForHandOver(mdiMain *frame);
 // One whole turn: one roll, the score, the hand-over.
 void playTurn(mdiMain *frame, frmQuintix *card, const QList<int> &faces, platform::Label *box);
 
+// The game's players' windows, 1..PlayerCount(), of the frame that exists.
+frmQuintix *Players(int i);
+int PlayerCount();
+
 // The thirteen score boxes in scorecard order.
 QList<platform::Label *> scoreBoxes(frmQuintix *card);
 bool heldDie(frmQuintix *card, int index);

@@ -20,6 +20,8 @@
 #include <QTextLayout>
 
 using namespace Qt::StringLiterals;
+using gamekit::PlayerCount;
+using gamekit::Players;
 using gamekit::Table;
 using platform::ContrastRatio;
 using platform::Px;
@@ -210,7 +212,7 @@ void TestGame::startUp_showsTheFrameAndItsMenu()
     QCOMPARE(frame->windowIcon().actualSize(QSize(32, 32)), QSize(32, 32));
     QCOMPARE(QApplication::applicationName(), u"Pipstack"_s);
     QCOMPARE(QApplication::applicationVersion(), u"1.00"_s);
-    QCOMPARE(PlayerCount, 0);
+    QCOMPARE(PlayerCount(), 0);
     QVERIFY(frame->area()->subWindowList().isEmpty());
     QVERIFY(!frame->tNewPlay.Enabled());
     QCOMPARE(frame->tNewPlay.Interval(), 1);
@@ -291,8 +293,8 @@ void TestGame::newGame_createsOneScorecardPerPlayer()
     QCOMPARE(t.dialogs.calls.size(), 1);
     QCOMPARE(t.dialogs.calls[0].prompt, u"How many players (1-8)?"_s);
     QCOMPARE(t.dialogs.calls[0].title, u"Number of Players"_s);
-    QCOMPARE(PlayerCount, 3);
-    QCOMPARE(Players.UBound(), 3);
+    QCOMPARE(PlayerCount(), 3);
+    QCOMPARE(t.frame->Players.UBound(), 3);
     for (int i = 1; i <= 3; ++i) {
         frmQuintix *card = Players(i);
         QCOMPARE(card->Caption(), u"Player %1"_s.arg(i));
@@ -305,7 +307,7 @@ void TestGame::newGame_createsOneScorecardPerPlayer()
 
     // A fresh card: nothing rolled, nothing scored.
     frmQuintix *card = Players(1);
-    QCOMPARE(card->TurnNum, 1);
+    QCOMPARE(card->Card().TurnNum, 1);
     QCOMPARE(card->cmdRoll->Caption(), FirstRoll);
     QCOMPARE(card->lblMemo->Caption(), readyText(1));
     for (int i = 0; i <= 4; ++i) {
@@ -348,7 +350,7 @@ void TestGame::newGame_answers()
     t.newGame(u"2"_s);
     QPointer<frmQuintix> old = Players(1);
     t.newGame(answer);
-    QCOMPARE(int(PlayerCount), players);
+    QCOMPARE(int(PlayerCount()), players);
     QVERIFY(t.dialogs.messages().isEmpty());
     // Replaced, the old game is gone; otherwise it stays, hidden, until the
     // next New Game.
@@ -368,7 +370,7 @@ void TestGame::newGame_hidesTheRunningGameBeforeAsking()
     t.dialogs.whileOpen = [&](const auto &) { visibleWhileAsked = t.visibleScorecards(); };
     t.newGame(QString());
     QCOMPARE(visibleWhileAsked, 0);
-    QCOMPARE(PlayerCount, 0);
+    QCOMPARE(PlayerCount(), 0);
     QCOMPARE(t.visibleScorecards(), 0);
     QVERIFY(frmScores::instance().Visible()); // only scorecards are hidden
 }
@@ -544,7 +546,7 @@ void TestGame::rolling_neverAfterTheLastTurn()
     // The game is over; even a card brought back refuses to roll.
     card->Show();
     card->setEnabled(true);
-    QCOMPARE(card->TurnNum, 14);
+    QCOMPARE(card->Card().TurnNum, 14);
     QCOMPARE(card->cmdRoll->Caption(), FirstRoll);
     gamekit::roll(card, {1, 1, 1, 1, 1});
     QCOMPARE(card->cmdRoll->Caption(), FirstRoll);
@@ -635,7 +637,7 @@ void TestGame::scoring_ignoresClicksThatDoNotApply()
     frmQuintix *card = Players(1);
     testkit::click(card->lblChance); // before the first roll
     QCOMPARE(card->lblChance->ForeColor(), vbRed);
-    QCOMPARE(card->TurnNum, 1);
+    QCOMPARE(card->Card().TurnNum, 1);
 
     gamekit::playTurn(t.frame.get(), card, {2, 2, 5, 3, 1}, card->lbl3Kind);
     QCOMPARE(card->lbl3Kind->Caption(), u"0"_s);
@@ -645,7 +647,7 @@ void TestGame::scoring_ignoresClicksThatDoNotApply()
     gamekit::roll(card, {3, 3, 3, 1, 1});
     testkit::click(card->lbl3Kind); // used, with 0
     QCOMPARE(card->lbl3Kind->Caption(), u"0"_s);
-    QCOMPARE(card->TurnNum, 2);
+    QCOMPARE(card->Card().TurnNum, 2);
     QCOMPARE(card->cmdRoll->Caption(), u"&Roll 2"_s);
 }
 
@@ -681,7 +683,7 @@ void TestGame::scoring_writesPointsOrZero()
     QCOMPARE(target->ForeColor(), vbBlack);
     QCOMPARE(target->Caption(), caption);
     QVERIFY(card->lblMemo->Caption().contains(u"You earned"_s + blanks(4) + caption + u" Points."_s));
-    QCOMPARE(card->TurnNum, 2);
+    QCOMPARE(card->Card().TurnNum, 2);
 }
 
 void TestGame::scoring_reportsThePointsAndClearsPreviews()
@@ -697,7 +699,7 @@ void TestGame::scoring_reportsThePointsAndClearsPreviews()
                                            blanks(24) + u"Click"_s + blanks(7) + u"Next Turn."_s);
     QCOMPARE(drawnLines(card->lblMemo),
              QStringList({u"Turn 5."_s, u"You earned"_s, u"25 Points."_s, u"Click"_s, u"Next Turn."_s}));
-    QCOMPARE(card->TurnNum, 6);
+    QCOMPARE(card->Card().TurnNum, 6);
     QCOMPARE(card->cmdRoll->Caption(), NextTurn);
     QCOMPARE(card->lblFullHouse->Caption(), u"25"_s);
     QCOMPARE(captions(gamekit::scoreBoxes(card)),
@@ -716,7 +718,7 @@ void TestGame::scoring_refusesASecondCategoryInOneTurn()
     testkit::click(card->lblQuintix);
     testkit::click(card->lblChance);
     testkit::click(card->lblNums(6));
-    QCOMPARE(card->TurnNum, 2);
+    QCOMPARE(card->Card().TurnNum, 2);
     QCOMPARE(card->lblChance->ForeColor(), vbRed);
     QCOMPARE(card->lblNums(6)->ForeColor(), vbRed);
     QCOMPARE(card->lblChance->Caption(), QString());
@@ -895,7 +897,7 @@ void TestGame::wholeGame_onePlayerTotalsAndEnd()
             QVERIFY(card->Visible());
         }
     }
-    QCOMPARE(card->TurnNum, 14);
+    QCOMPARE(card->Card().TurnNum, 14);
     QCOMPARE(card->cmdRoll->Caption(), NextTurn);
     QCOMPARE(totals(card), QStringList({u"63"_s, u"35"_s, u"98"_s, u"144"_s, u"242"_s}));
     // The last score writes no turn-end text.
@@ -1011,7 +1013,7 @@ void TestGame::keyboard_wholeGameWithoutAMouse()
     press(Qt::Key_Down);
     press(Qt::Key_Return);
     QCOMPARE(card->lblChance->ForeColor(), vbRed);
-    QCOMPARE(card->TurnNum, 2);
+    QCOMPARE(card->Card().TurnNum, 2);
 
     // The access key passes the turn; the card comes back with the focus on
     // the roll button, however the player left it. Keys on their way in
@@ -1070,7 +1072,7 @@ void TestGame::accessibility_pressesDiceAndBoxes()
     QCOMPARE(card->lblNums(5)->ForeColor(), vbBlack);
     QCOMPARE(card->lblNums(5)->Caption(), u"10"_s);
     QCOMPARE(card->lblChance->ForeColor(), vbRed);
-    QCOMPARE(card->TurnNum, 2);
+    QCOMPARE(card->Card().TurnNum, 2);
 
     // Nothing is pressed on its way through the hand-over.
     testkit::click(card->cmdRoll);

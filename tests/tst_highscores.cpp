@@ -20,6 +20,8 @@
 #include <utility>
 
 using namespace Qt::StringLiterals;
+using gamekit::PlayerCount;
+using gamekit::Players;
 using gamekit::Table;
 
 namespace {
@@ -51,13 +53,17 @@ const QByteArray Ladder = fileOf({{300, "A"}, {250, "B"}, {200, "C"}, {200, "D"}
 void finishGame(Table &t, const QList<int> &grandTotals, const QStringList &names = {})
 {
     t.newGame(QString::number(grandTotals.size()));
-    for (int p = 1; p <= PlayerCount; ++p) {
-        Players(p)->lblGrandTotal->setCaption(QString::number(grandTotals[p - 1]));
+    for (int p = 1; p <= PlayerCount(); ++p) {
+        // Every category scored, all of the points in Chance.
+        std::array<std::optional<std::int16_t>, CategoryCount> points;
+        points.fill(std::int16_t(0));
+        points[std::size_t(Category::Chance)] = static_cast<std::int16_t>(grandTotals[p - 1]);
+        t.frame->game().Player(p)->Fill(points);
         Players(p)->Hide();
     }
     t.dialogs.inputAnswers << names;
     frmSummary::instance().Unload();
-    frmSummary::instance().Load();
+    frmSummary::instance().ShowGame(t.frame->game());
 }
 
 QList<QByteArray> fileLines(const Table &t)

@@ -26,6 +26,8 @@
 #include <random>
 
 using namespace Qt::StringLiterals;
+using gamekit::PlayerCount;
+using gamekit::Players;
 
 namespace {
 
@@ -118,7 +120,7 @@ void playGame(gamekit::Table &table, int game, Dice &dice, Ledger &ledger)
     const QString where = u"game %1"_s.arg(game);
     table.dialogs.calls.clear();
     table.newGame(QString::number(Seats));
-    QCOMPARE(PlayerCount, Seats);
+    QCOMPARE(PlayerCount(), Seats);
 
     for (int turn = 1; turn <= 13; ++turn) {
         for (int seat = 1; seat <= Seats; ++seat) {
