@@ -1,25 +1,25 @@
 // SPDX-FileCopyrightText: 2026 The Pipstack developers
 // SPDX-License-Identifier: MIT
 #include "core/modQuintix.h"
-
-#include <QStringList>
-#include <QTest>
+#include "check.h"
 
 #include <algorithm>
+#include <string>
+#include <vector>
 
 namespace {
 
-Hand hand(const QByteArray &digits)
+Hand hand(const std::string &digits)
 {
     Hand h{};
     for (std::size_t i = 0; i < h.size(); ++i)
-        h[i] = static_cast<std::int16_t>(digits.at(static_cast<qsizetype>(i)) - '0');
+        h[i] = static_cast<std::int16_t>(digits.at(i) - '0');
     return h;
 }
 
-QByteArray text(const Hand &h)
+std::string text(const Hand &h)
 {
-    QByteArray t;
+    std::string t;
     for (std::int16_t d : h)
         t += static_cast<char>('0' + d);
     return t;
@@ -77,30 +77,12 @@ void forEveryHand(F f)
     }
 }
 
-} // namespace
-
-class TestRules : public QObject
+void everyHandMatchesItsMeaning()
 {
-    Q_OBJECT
-
-private slots:
-    void everyHandMatchesItsMeaning();
-    void smallStraight_data();
-    void smallStraight();
-    void patterns_data();
-    void patterns();
-    void answersForItsOwnHandWhateverSortedDiceHeld();
-};
-
-void TestRules::everyHandMatchesItsMeaning()
-{
-    QStringList failures;
+    int failures = 0;
     auto expect = [&](const Hand &h, const char *what, int got, int want) {
-        if (got != want && failures.size() < 20)
-            failures << QStringLiteral("%1 %2: got %3, want %4")
-                            .arg(QLatin1StringView(what), QLatin1StringView(text(h)))
-                            .arg(got)
-                            .arg(want);
+        if (got != want && ++failures <= 20)
+            std::fprintf(stderr, "  %s %s: got %d, want %d\n", what, text(h).c_str(), got, want);
     };
     forEveryHand([&](const Hand &given) {
         const Hand h = given;
@@ -109,76 +91,69 @@ void TestRules::everyHandMatchesItsMeaning()
             expect(h, t.name, t.test(h), m.*t.meant);
         expect(h, "SumDice", SumDice(h), h[0] + h[1] + h[2] + h[3] + h[4]);
         for (std::int16_t face = 1; face <= 6; ++face)
-            expect(h, "SumOfFace", SumOfFace(face, h),
-                   face * static_cast<int>(std::count(h.begin(), h.end(), face)));
+            expect(h, "SumOfFace", SumOfFace(face, h), face * static_cast<int>(std::count(h.begin(), h.end(), face)));
         Hand sorted = h;
         std::sort(sorted.begin(), sorted.end());
         SortDice(h);
         expect(h, "SortDice", SortedDice == sorted, true);
         expect(h, "unchanged hand", h == given, true);
     });
-    QVERIFY2(failures.isEmpty(), qPrintable(failures.join(u'\n')));
+    CHECK_EQ(failures, 0);
 }
 
-void TestRules::smallStraight_data()
+void smallStraightMovesOneDuplicateAside()
 {
-    QTest::addColumn<QByteArray>("dice");
-    QTest::addColumn<QByteArray>("after");
-    QTest::addColumn<bool>("result");
-
-    QTest::newRow("1-2-3-3-4: duplicate at 2-3 moves to the end") << QByteArray("12334") << QByteArray("12343") << true;
-    QTest::newRow("1-2-2-3-4: duplicate at 1-2 moves to the end") << QByteArray("12234") << QByteArray("12342") << true;
-    QTest::newRow("3-4-5-6-6: duplicate at the top stays") << QByteArray("34566") << QByteArray("34566") << true;
-    QTest::newRow("1-2-3-4-6: first four") << QByteArray("12346") << QByteArray("12346") << true;
-    QTest::newRow("1-3-4-5-6: last four") << QByteArray("13456") << QByteArray("13456") << true;
-    QTest::newRow("1-1-2-3-4: duplicate at the bottom stays") << QByteArray("11234") << QByteArray("11234") << true;
-    QTest::newRow("1-2-3-5-6: gap in the middle") << QByteArray("12356") << QByteArray("12356") << false;
-    QTest::newRow("1-2-2-4-5: moved, still a gap") << QByteArray("12245") << QByteArray("12452") << false;
-    QTest::newRow("4-3-2-3-1: sorted before the move") << QByteArray("43231") << QByteArray("12343") << true;
+    struct Row {
+        const char *why, *dice, *after;
+        bool result;
+    };
+    const Row rows[] = {
+        {"duplicate at 2-3 moves to the end", "12334", "12343", true},
+        {"duplicate at 1-2 moves to the end", "12234", "12342", true},
+        {"duplicate at the top stays", "34566", "34566", true},
+        {"first four", "12346", "12346", true},
+        {"last four", "13456", "13456", true},
+        {"duplicate at the bottom stays", "11234", "11234", true},
+        {"gap in the middle", "12356", "12356", false},
+        {"moved, still a gap", "12245", "12452", false},
+        {"sorted before the move", "43231", "12343", true},
+    };
+    for (const Row &row : rows) {
+        if (!CHECK_EQ(IsSmallStraight(hand(row.dice)), row.result) || !CHECK_EQ(text(SortedDice), row.after))
+            std::fprintf(stderr, "    in: %s\n", row.why);
+    }
 }
 
-void TestRules::smallStraight()
+void patternsOfNamedHands()
 {
-    QFETCH(QByteArray, dice);
-    QFETCH(QByteArray, after);
-    QFETCH(bool, result);
-
-    QCOMPARE(IsSmallStraight(hand(dice)), result);
-    QCOMPARE(text(SortedDice), after);
-}
-
-void TestRules::patterns_data()
-{
-    QTest::addColumn<QByteArray>("dice");
-    QTest::addColumn<QByteArray>("yes"); // initials of the tests that hold: 3 4 F S L 5
-
-    QTest::newRow("five equal dice") << QByteArray("44444") << QByteArray("345");
-    QTest::newRow("pair below the triple is a full house") << QByteArray("22333") << QByteArray("3F");
-    QTest::newRow("triple below the pair is a full house") << QByteArray("33322") << QByteArray("3F");
-    QTest::newRow("four and one is no full house") << QByteArray("55552") << QByteArray("34");
-    QTest::newRow("two pairs is no full house") << QByteArray("22335") << QByteArray("");
-    QTest::newRow("descending large straight") << QByteArray("65432") << QByteArray("SL");
-    QTest::newRow("triple in the top three") << QByteArray("21666") << QByteArray("3");
-}
-
-void TestRules::patterns()
-{
-    QFETCH(QByteArray, dice);
-    QFETCH(QByteArray, yes);
-
-    const Hand h = hand(dice);
-    QCOMPARE(IsThreeOfAKind(h), yes.contains('3'));
-    QCOMPARE(IsFourOfAKind(h), yes.contains('4'));
-    QCOMPARE(IsFullHouse(h), yes.contains('F'));
-    QCOMPARE(IsSmallStraight(h), yes.contains('S'));
-    QCOMPARE(IsLargeStraight(h), yes.contains('L'));
-    QCOMPARE(IsFiveOfAKind(h), yes.contains('5'));
-    QCOMPARE(text(h), dice); // only SortedDice gets sorted
+    struct Row {
+        const char *why, *dice, *yes; // initials of the tests that hold: 3 4 F S L 5
+    };
+    const Row rows[] = {
+        {"five equal dice", "44444", "345"},
+        {"pair below the triple is a full house", "22333", "3F"},
+        {"triple below the pair is a full house", "33322", "3F"},
+        {"four and one is no full house", "55552", "34"},
+        {"two pairs is no full house", "22335", ""},
+        {"descending large straight", "65432", "SL"},
+        {"triple in the top three", "21666", "3"},
+    };
+    for (const Row &row : rows) {
+        const Hand h = hand(row.dice);
+        const std::string yes = row.yes;
+        const auto holds = [&yes](char initial) { return yes.find(initial) != std::string::npos; };
+        const bool ok = CHECK_EQ(IsThreeOfAKind(h), holds('3')) && CHECK_EQ(IsFourOfAKind(h), holds('4')) &&
+                        CHECK_EQ(IsFullHouse(h), holds('F')) && CHECK_EQ(IsSmallStraight(h), holds('S')) &&
+                        CHECK_EQ(IsLargeStraight(h), holds('L')) && CHECK_EQ(IsFiveOfAKind(h), holds('5')) &&
+                        CHECK_EQ(text(h), row.dice); // only SortedDice gets sorted
+        if (!ok)
+            std::fprintf(stderr, "    in: %s\n", row.why);
+    }
 }
 
 // SortedDice is shared by every scorecard: another player's test, or junk,
 // may sit in it when a test starts.
-void TestRules::answersForItsOwnHandWhateverSortedDiceHeld()
+void answersForItsOwnHandWhateverSortedDiceHeld()
 {
     const std::pair<const char *, void (*)()> priors[] = {
         {"garbage", [] { SortedDice = {-32768, 32767, 0, -1, 7}; }},
@@ -186,21 +161,28 @@ void TestRules::answersForItsOwnHandWhateverSortedDiceHeld()
         {"IsSmallStraight on 1-2-2-4-5", [] { IsSmallStraight(hand("12245")); }},
         {"IsFullHouse on 6-6-6-1-1", [] { IsFullHouse(hand("66611")); }},
     };
-    QStringList failures;
+    int failures = 0;
     forEveryHand([&](const Hand &h) {
         const Meaning m = meaning(h);
         for (const auto &[priorName, prior] : priors) {
             for (const PatternTest &t : patternTests) {
                 prior();
-                if (t.test(h) != m.*t.meant && failures.size() < 20)
-                    failures << QStringLiteral("%1 %2 after %3")
-                                    .arg(QLatin1StringView(t.name), QLatin1StringView(text(h)),
-                                         QLatin1StringView(priorName));
+                if (t.test(h) != m.*t.meant && ++failures <= 20)
+                    std::fprintf(stderr, "  %s %s after %s\n", t.name, text(h).c_str(), priorName);
             }
         }
     });
-    QVERIFY2(failures.isEmpty(), qPrintable(failures.join(u'\n')));
+    CHECK_EQ(failures, 0);
 }
 
-QTEST_GUILESS_MAIN(TestRules)
-#include "tst_rules.moc"
+} // namespace
+
+int main()
+{
+    return check::run({
+        {"everyHandMatchesItsMeaning", everyHandMatchesItsMeaning},
+        {"smallStraightMovesOneDuplicateAside", smallStraightMovesOneDuplicateAside},
+        {"patternsOfNamedHands", patternsOfNamedHands},
+        {"answersForItsOwnHandWhateverSortedDiceHeld", answersForItsOwnHandWhateverSortedDiceHeld},
+    });
+}
