@@ -186,7 +186,7 @@ void frmQuintix::Form_Load()
 
 void frmQuintix::ComeIntoPlay()
 {
-    cmdRoll->setFocus(Qt::ActiveWindowFocusReason);
+    platform::FocusButton(cmdRoll, Qt::ActiveWindowFocusReason);
 }
 
 bool frmQuintix::eventFilter(QObject *watched, QEvent *event)
