@@ -6,9 +6,9 @@
 #include "platform/widgets/controls.h"
 #include "platform/widgets/forms.h"
 
-#include <cstdint>
+#include "highscores/scorefile.h"
 
-struct ScoreEntry;
+#include <cstdint>
 
 // The end of a game: every player's total, the new high scores with their
 // names, and the rewritten high-score file. All of it happens while the
@@ -46,5 +46,12 @@ private:
     // Slots 0..9 hold the file's entries, 10 and up this game's new ones.
     platform::BoundedArray<std::int16_t, 0, 20> EntryScore;
     platform::BoundedArray<QString, 0, 20> EntryName;
+    // The slot each entry came from before SortTable: the new ones, 10 and
+    // up, in the order the names were entered.
+    platform::BoundedArray<std::int16_t, 0, 20> EntryFrom;
     std::int16_t LastEntry = 0;
+    // The last name entered that made the table, and its row there (1 to
+    // 10; 0 when none did), for View High Scores to show.
+    ScoreEntry Newest;
+    int NewestRow = 0;
 };

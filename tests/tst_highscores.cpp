@@ -8,6 +8,7 @@
 #include "platform/widgets/forms.h"
 #include "core/modQuintix.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QDir>
 #include <QLockFile>
@@ -94,6 +95,7 @@ private slots:
     void summary_tiesKeepTheOldEntriesAhead_data();
     void summary_tiesKeepTheOldEntriesAhead();
     void summary_buttonsOpenTheTableAndClose();
+    void summary_viewFocusesTheRowOfTheNameJustEntered();
     void summary_twoGamesInARowBothCount();
     void summary_keepsScoresSavedWhileItAsked();
     void summary_neverReplacesAFileItCannotRead();
@@ -300,14 +302,68 @@ void TestHighScores::summary_buttonsOpenTheTableAndClose()
     testkit::click(frmSummary::instance().cmdView);
     QCOMPARE(rows(frmScores::instance()).first(), u"10 Old"_s);
 
+    QCOMPARE(QApplication::focusWidget(), frmSummary::instance().cmdView); // the open table is left alone
     testkit::click(frmScores::instance().cmdClose);
     testkit::click(frmSummary::instance().cmdView);
     QCOMPARE(rows(frmScores::instance()).first(), u"42 Neo"_s);
+    QCOMPARE(QApplication::focusWidget(), frmScores::instance().lblPlayer(1));
 
     testkit::click(frmSummary::instance().cmdClose);
     QVERIFY(!frmSummary::instance().IsLoaded());
     QVERIFY(frmScores::instance().IsLoaded());
     QCOMPARE(t.visibleScorecards(), 0);
+}
+
+void TestHighScores::summary_viewFocusesTheRowOfTheNameJustEntered()
+{
+    const auto focusedRow = [] {
+        frmScores &scores = frmScores::instance();
+        for (int n = 1; n <= 10; ++n) {
+            if (QApplication::focusWidget() == scores.lblPlayer(n))
+                return n;
+        }
+        return 0;
+    };
+    const auto view = [](frmSummary &summary) {
+        testkit::click(summary.cmdView);
+        QVERIFY(frmScores::instance().IsLoaded());
+    };
+    Table &t = table();
+    // Three rows of 150 E: the old one, then the two just entered, the
+    // second of which is the newest.
+    t.dir.write(u"High Scores.dat"_s, Ladder);
+    finishGame(t, {150, 150}, {u"E"_s, u"E"_s});
+    view(frmSummary::instance());
+    QCOMPARE(rows(frmScores::instance()).mid(4, 3), QStringList(3, u"150 E"_s));
+    QCOMPARE(focusedRow(), 7);
+    QCOMPARE(QAccessible::queryAccessibleInterface(QApplication::focusWidget())->text(QAccessible::Name),
+             u"7. E, 150"_s);
+    // Up and Down go on from there; opened from the menu the table starts on
+    // its buttons.
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Up);
+    QCOMPARE(focusedRow(), 6);
+    testkit::click(frmScores::instance().cmdClose);
+    t.frame->mnuOptScore->trigger();
+    QCOMPARE(QApplication::focusWidget(), frmScores::instance().cmdClose);
+    testkit::click(frmScores::instance().cmdClose);
+
+    // The newest name fell out of the ten: the one entered before it is shown.
+    finishGame(t, {140, 106}, {u"Kim"_s, u"Lou"_s});
+    QCOMPARE(t.dialogs.prompts().size(), 6); // two games, both of whose names were asked
+    view(frmSummary::instance());
+    QCOMPARE(focusedRow(), 8);
+    testkit::click(frmScores::instance().cmdClose);
+
+    // Another game saved since: the entry is found where it went.
+    t.dir.write(u"High Scores.dat"_s, fileOf({{400, "Zed"}}) + t.dir.read(u"High Scores.dat"_s));
+    view(frmSummary::instance());
+    QCOMPARE(focusedRow(), 9);
+    testkit::click(frmScores::instance().cmdClose);
+
+    // No name entered, nothing to show.
+    finishGame(t, {1});
+    view(frmSummary::instance());
+    QCOMPARE(QApplication::focusWidget(), frmScores::instance().cmdClose);
 }
 
 void TestHighScores::summary_twoGamesInARowBothCount()
