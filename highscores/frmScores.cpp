@@ -152,6 +152,29 @@ void frmScores::Form_Load()
     }
 }
 
+void frmScores::LoadAt(const ScoreEntry &entry, int placed)
+{
+    const bool opening = !IsLoaded();
+    Load();
+    if (!opening || placed < 1 || placed > 10)
+        return;
+    // Another game may have saved since, moving the entry; a name the file
+    // keeps otherwise than typed leaves the score where it was placed.
+    const auto holds = [&](int n, bool byName) {
+        return lblScore(n)->Caption() == platform::Str(entry.score) &&
+               (!byName || lblPlayer(n)->Caption() == entry.name);
+    };
+    int row = placed;
+    if (!holds(placed, true)) {
+        for (int n = 10; n >= 1; --n) {
+            if (holds(n, true))
+                row = n;
+        }
+    }
+    if (holds(row, false))
+        lblPlayer(row)->setFocus(Qt::OtherFocusReason);
+}
+
 void frmScores::cmdReset_Click()
 {
     const int answer = platform::MsgBox(u"Do you really want to reset the scores?"_s,

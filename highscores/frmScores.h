@@ -38,6 +38,12 @@ public:
     void cmdReset_Click();
     void cmdClose_Click();
 
+    // Opens the table as Load does, with the focus on the row of an entry
+    // just saved, so that a screen reader reads it first. `placed` is the row
+    // (1 to 10) it was saved to, which tells equal entries apart; 0, or a
+    // table already open, keeps the focus as Load leaves it.
+    void LoadAt(const ScoreEntry &entry, int placed);
+
 protected:
     void createControls(QWidget *client) override;
     void Form_Load() override;

@@ -63,6 +63,7 @@ void frmSummary::Form_Load()
     QString unreadable;
     ReadTable(ReadHighScores(&unreadable));
     LastEntry = 9;
+    NewestRow = 0;
 
     for (int p = 1; p <= PlayerCount; ++p) {
         lblPlayer(p)->setCaption(tr("Player %1: ").arg(p));
@@ -102,10 +103,18 @@ void frmSummary::Form_Load()
     // waiting may be tried again: the names typed are still in their slots.
     SaveFromWindow([this](const QList<ScoreEntry> &current) {
         ReadTable(current);
+        for (std::int16_t slot = 0; slot <= LastEntry; ++slot)
+            EntryFrom(slot) = slot;
         SortTable();
         QList<ScoreEntry> table;
-        for (int slot = 0; slot <= 9; ++slot)
+        for (int slot = 0, newest = 9; slot <= 9; ++slot) {
             table.append({EntryScore(slot), EntryName(slot)});
+            if (EntryFrom(slot) > newest) {
+                newest = EntryFrom(slot);
+                Newest = table.last();
+                NewestRow = slot + 1;
+            }
+        }
         return table;
     });
 }
@@ -135,11 +144,14 @@ void frmSummary::SortTable()
             if (EntryScore(k) > EntryScore(j)) {
                 std::swap(EntryScore(k), EntryScore(j));
                 std::swap(EntryName(k), EntryName(j));
+                std::swap(EntryFrom(k), EntryFrom(j));
             }
         }
     }
 }
 
-void frmSummary::cmdView_Click() { frmScores::instance().Load(); }
+// With the focus on the row of the last name entered, a player who cannot see
+// the table hears where the new score stands.
+void frmSummary::cmdView_Click() { frmScores::instance().LoadAt(Newest, NewestRow); }
 
 void frmSummary::cmdClose_Click() { Unload(); }

@@ -6,10 +6,11 @@
 #include "platform/widgets/controls.h"
 #include "platform/widgets/forms.h"
 
+#include "highscores/scorefile.h"
+
 #include <cstdint>
 
 class Game;
-struct ScoreEntry;
 
 // The end of a game: every player's total, the new high scores with their
 // names, and the rewritten high-score file. All of it happens while the
@@ -51,6 +52,13 @@ private:
     // Slots 0..9 hold the file's entries, 10 and up this game's new ones.
     platform::BoundedArray<std::int16_t, 0, 20> EntryScore;
     platform::BoundedArray<QString, 0, 20> EntryName;
+    // The slot each entry came from before SortTable: the new ones, 10 and
+    // up, in the order the names were entered.
+    platform::BoundedArray<std::int16_t, 0, 20> EntryFrom;
     std::int16_t LastEntry = 0;
     const Game *game_ = nullptr;
+    // The last name entered that made the table, and its row there (1 to
+    // 10; 0 when none did), for View High Scores to show.
+    ScoreEntry Newest;
+    int NewestRow = 0;
 };

@@ -182,7 +182,7 @@ void frmQuintix::Form_Load()
 
 void frmQuintix::ComeIntoPlay()
 {
-    cmdRoll->setFocus(Qt::ActiveWindowFocusReason);
+    platform::FocusButton(cmdRoll, Qt::ActiveWindowFocusReason);
 }
 
 std::array<Label *, CategoryCount> frmQuintix::ScoreBoxes() const

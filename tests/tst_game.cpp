@@ -197,6 +197,7 @@ private slots:
     void look_readableOnEveryThemeAndWholeAtEveryScale();
 
     void accessibility_tellsAScreenReaderTheGame();
+    void accessibility_saysTheTurnPassedOnTheRollButton();
     void keyboard_wholeGameWithoutAMouse();
     void accessibility_pressesDiceAndBoxes();
     void wholeGame_onePlayerTotalsAndEnd();
@@ -872,6 +873,54 @@ void TestGame::accessibility_tellsAScreenReaderTheGame()
     press(Qt::Key_Escape);
     QVERIFY(!scores.IsLoaded());
     QCOMPARE(QApplication::focusWidget(), card->cmdRoll);
+}
+
+void TestGame::accessibility_saysTheTurnPassedOnTheRollButton()
+{
+    Table &t = table();
+    const auto last = [&t] { return announced(t.frame.get()); };
+    // A player's next key comes a moment after the focus has moved.
+    const auto focusOn = [](QWidget *control) {
+        control->setFocus();
+        QCoreApplication::processEvents();
+    };
+    const auto scoreAndPass = [&](frmQuintix *card, int box, int key, Qt::KeyboardModifiers modifiers) {
+        gamekit::roll(card, {1, 2, 3, 4, 6});
+        testkit::click(gamekit::scoreBoxes(card)[box]);
+        focusOn(card->cmdRoll);
+        press(key, modifiers);
+        gamekit::waitForHandOver(t.frame.get());
+    };
+    t.newGame(u"1"_s);
+    frmQuintix *card = Players(1);
+
+    // The focus comes back to the button it left, which a screen reader takes
+    // as no news: the new turn is said as the button would be.
+    scoreAndPass(card, 0, Qt::Key_Space, Qt::NoModifier);
+    QCOMPARE(QApplication::focusWidget(), card->cmdRoll);
+    QCOMPARE(last(), u"Roll 1 push button. Turn 2. Click for roll #1."_s);
+    scoreAndPass(card, 1, Qt::Key_T, Qt::AltModifier);
+    QCOMPARE(last(), u"Roll 1 push button. Turn 3. Click for roll #1."_s);
+
+    // From a score box the focus moves to the button, which the screen reader
+    // says itself: said again, the turn would be heard twice.
+    gamekit::roll(card, {1, 2, 3, 4, 6});
+    focusOn(card->lblNums(3));
+    press(Qt::Key_Space);
+    press(Qt::Key_T, Qt::AltModifier);
+    gamekit::waitForHandOver(t.frame.get());
+    QCOMPARE(QApplication::focusWidget(), card->cmdRoll);
+    QCOMPARE(last(), u"You earned 3 points. Next Turn."_s);
+
+    // Each player's card has a button of its own: the next one is news, and
+    // so is the first card's when its turn comes round again.
+    t.frame->mnuWarnOff->trigger();
+    t.newGame(u"2"_s);
+    scoreAndPass(Players(1), 0, Qt::Key_Space, Qt::NoModifier);
+    QCOMPARE(QApplication::focusWidget(), Players(2)->cmdRoll);
+    scoreAndPass(Players(2), 0, Qt::Key_Space, Qt::NoModifier);
+    QCOMPARE(QApplication::focusWidget(), Players(1)->cmdRoll);
+    QCOMPARE(last(), u"You earned 1 point. Next Turn."_s);
 }
 
 void TestGame::wholeGame_onePlayerTotalsAndEnd()

@@ -100,6 +100,7 @@ private slots:
     void summary_tiesKeepTheOldEntriesAhead_data();
     void summary_tiesKeepTheOldEntriesAhead();
     void summary_buttonsOpenTheTableAndClose();
+    void summary_viewFocusesTheRowOfTheNameJustEntered();
     void summary_twoGamesInARowBothCount();
     void summary_keepsScoresSavedWhileItAsked();
     void summary_neverReplacesAFileItCannotRead();
@@ -306,14 +307,49 @@ void TestHighScores::summary_buttonsOpenTheTableAndClose()
     testkit::click(frmSummary::instance().cmdView);
     QCOMPARE(rows(frmScores::instance()).first(), u"10 Old"_s);
 
+    QCOMPARE(QApplication::focusWidget(), frmSummary::instance().cmdView); // the open table is left alone
     testkit::click(frmScores::instance().cmdClose);
     testkit::click(frmSummary::instance().cmdView);
     QCOMPARE(rows(frmScores::instance()).first(), u"42 Neo"_s);
+    QCOMPARE(QApplication::focusWidget(), frmScores::instance().lblPlayer(1));
 
     testkit::click(frmSummary::instance().cmdClose);
     QVERIFY(!frmSummary::instance().IsLoaded());
     QVERIFY(frmScores::instance().IsLoaded());
     QCOMPARE(t.visibleScorecards(), 0);
+}
+
+void TestHighScores::summary_viewFocusesTheRowOfTheNameJustEntered()
+{
+    Table &t = table();
+    frmScores &scores = frmScores::instance();
+    const auto view = [&scores](int row) {
+        testkit::click(frmSummary::instance().cmdView);
+        QCOMPARE(QApplication::focusWidget(), row ? static_cast<QWidget *>(scores.lblPlayer(row)) : scores.cmdClose);
+        testkit::click(scores.cmdClose);
+    };
+    // Three rows of 150 E: the old one, then the two just entered, the
+    // second of which is the newest.
+    t.dir.write(u"High Scores.dat"_s, Ladder);
+    finishGame(t, {150, 150}, {u"E"_s, u"E"_s});
+    testkit::click(frmSummary::instance().cmdView);
+    QCOMPARE(rows(scores).mid(4, 3), QStringList(3, u"150 E"_s));
+    QCOMPARE(QApplication::focusWidget(), scores.lblPlayer(7));
+    testkit::click(scores.cmdClose);
+    t.frame->mnuOptScore->trigger(); // from the menu, as ever
+    QCOMPARE(QApplication::focusWidget(), scores.cmdClose);
+    testkit::click(scores.cmdClose);
+
+    // The newest name fell out of the ten: the one entered before it is shown.
+    finishGame(t, {140, 106}, {u"Kim"_s, u"Lou"_s});
+    QCOMPARE(t.dialogs.prompts().size(), 6); // two games, both of whose names were asked
+    view(8);
+    // Another game saved since: the entry is found where it went.
+    t.dir.write(u"High Scores.dat"_s, fileOf({{400, "Zed"}}) + t.dir.read(u"High Scores.dat"_s));
+    view(9);
+    // No name entered, nothing to show.
+    finishGame(t, {1});
+    view(0);
 }
 
 void TestHighScores::summary_twoGamesInARowBothCount()

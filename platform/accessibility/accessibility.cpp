@@ -4,8 +4,12 @@
 
 #include "platform/widgets/controls.h"
 
+#include <QAbstractButton>
 #include <QAccessibleWidget>
+#include <QApplication>
+#include <QPointer>
 #include <QStatusBar>
+#include <QTimer>
 
 using namespace Qt::StringLiterals;
 
@@ -133,6 +137,17 @@ public:
     }
 };
 
+// The control a screen reader last heard had the focus. It hears of the
+// focus after the fact, from another process, and passes over a control the
+// focus has left by then: this is where the focus settled once the events at
+// hand were handled. A control losing the focus, its window disabled or
+// hidden, leaves the screen reader where it was.
+QPointer<QWidget> &lastFocus()
+{
+    static QPointer<QWidget> control;
+    return control;
+}
+
 QAccessibleInterface *accessibleFor(const QString &className, QObject *object)
 {
     if (!object->isWidgetType())
@@ -160,7 +175,16 @@ QAccessibleInterface *accessibleFor(const QString &className, QObject *object)
 
 void InstallAccessibility()
 {
-    static const bool installed = (QAccessible::installFactory(accessibleFor), true);
+    static const bool installed = [] {
+        QAccessible::installFactory(accessibleFor);
+        QObject::connect(qApp, &QApplication::focusChanged, qApp, [] {
+            QTimer::singleShot(0, qApp, [] {
+                if (QWidget *now = QApplication::focusWidget())
+                    lastFocus() = now;
+            });
+        });
+        return true;
+    }();
     Q_UNUSED(installed);
 }
 
@@ -177,6 +201,20 @@ void Announce(QWidget *context, const QString &text)
     announcer->setProperty(AnnouncementProperty, text);
     QAccessibleEvent shown(announcer, QAccessible::ObjectShow);
     QAccessible::updateAccessibility(&shown);
+}
+
+void FocusButton(QAbstractButton *button, Qt::FocusReason reason)
+{
+    const bool unheard = !button->hasFocus() && lastFocus() == button;
+    button->setFocus(reason);
+    if (!unheard || !button->hasFocus())
+        return;
+    const QAccessibleInterface *spoken = QAccessible::queryAccessibleInterface(button);
+    const QString name = spoken->text(QAccessible::Name), description = spoken->text(QAccessible::Description);
+    Announce(button, description.isEmpty()
+                         ? QCoreApplication::translate("platform::FocusButton", "%1 push button.").arg(name)
+                         : QCoreApplication::translate("platform::FocusButton", "%1 push button. %2")
+                               .arg(name, description));
 }
 
 } // namespace platform

@@ -2,6 +2,9 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include <qnamespace.h>
+
+class QAbstractButton;
 class QString;
 class QWidget;
 
@@ -18,5 +21,12 @@ void InstallAccessibility();
 // readers speak a notification as it appears, whatever a toolkit puts into
 // its events of changed names, so this works alike on every Qt.
 void Announce(QWidget *context, const QString &text);
+
+// Puts the focus on a button. A screen reader takes the focus coming back to
+// the control it last saw with the focus as no news, and says nothing, even
+// when the button has changed meanwhile (the roll button, once its turn has
+// been passed by a key on the button itself): the button is then announced
+// as the screen reader says a button the focus comes to.
+void FocusButton(QAbstractButton *button, Qt::FocusReason reason);
 
 } // namespace platform
