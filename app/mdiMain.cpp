@@ -5,7 +5,7 @@
 #include "highscores/frmScores.h"
 #include "highscores/frmSummary.h"
 #include "platform/accessibility/accessibility.h"
-#include "platform/runtime/convert.h"
+#include "platform/widgets/numbertext.h"
 #include "platform/widgets/dialogs.h"
 #include "platform/widgets/forms.h"
 #include "core/modQuintix.h"
@@ -19,7 +19,7 @@
 #include <QTimer>
 
 using namespace Qt::StringLiterals;
-using platform::Str;
+using platform::qt::Str;
 
 namespace {
 QPointer<mdiMain> theFrame;

@@ -4,7 +4,6 @@
 
 #include "app/mdiMain.h"
 #include "highscores/scorefile.h"
-#include "platform/runtime/convert.h"
 #include "platform/widgets/dialogs.h"
 
 #include <QApplication>
@@ -130,11 +129,11 @@ void frmScores::Form_Load()
     int n = 0;
     for (const ScoreEntry &entry : entries) {
         ++n;
-        lblScore(n)->setCaption(platform::Str(entry.score));
+        lblScore(n)->setCaption(QString::number(entry.score));
         lblPlayer(n)->setCaption(entry.name);
         // A row is read as one: rank, name and score.
-        lblPlayer(n)->setAccessibleName(platform::Str(n) + u". "_s + entry.name + u", "_s +
-                                        platform::Str(entry.score));
+        lblPlayer(n)->setAccessibleName(QString::number(n) + u". "_s + entry.name + u", "_s +
+                                        QString::number(entry.score));
     }
 }
 

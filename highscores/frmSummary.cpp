@@ -5,15 +5,15 @@
 #include "app/mdiMain.h"
 #include "highscores/frmScores.h"
 #include "highscores/scorefile.h"
-#include "platform/runtime/convert.h"
 #include "platform/widgets/dialogs.h"
+#include "platform/widgets/numbertext.h"
 #include "core/modQuintix.h"
 #include "scorecard/frmQuintix.h"
 
 #include <utility>
 
 using namespace Qt::StringLiterals;
-using platform::Str;
+using platform::qt::Str;
 using platform::TwipsRect;
 
 frmSummary &frmSummary::instance()

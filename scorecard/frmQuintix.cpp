@@ -4,8 +4,8 @@
 
 #include "app/mdiMain.h"
 #include "platform/accessibility/accessibility.h"
-#include "platform/runtime/convert.h"
 #include "platform/runtime/rnd.h"
+#include "platform/widgets/numbertext.h"
 
 #include <QKeyEvent>
 #include <QShortcut>
@@ -15,7 +15,7 @@
 
 using namespace Qt::StringLiterals;
 using platform::Label;
-using platform::Str;
+using platform::qt::Str;
 using platform::TwipsRect;
 using platform::vbBlack;
 using platform::vbRed;
@@ -430,10 +430,10 @@ void frmQuintix::UpdateTotals()
     double lower = 0;
     for (const Label *box : {lbl3Kind, lbl4Kind, lblFullHouse, lblSmall, lblLarge, lblQuintix, lblChance})
         lower += Val(box->Caption());
-    lblTotal2->setCaption(platform::ShortestText(lower));
+    lblTotal2->setCaption(platform::qt::ShortestText(lower));
 
     const double grand = Val(lblTotal1->Caption()) + Val(lblTotal2->Caption());
-    lblGrandTotal->setCaption(platform::ShortestText(grand));
+    lblGrandTotal->setCaption(platform::qt::ShortestText(grand));
     cmdRoll->setCaption(NextTurnCaption);
 }
 
@@ -494,7 +494,7 @@ QString frmQuintix::TotalsText() const
             if (box->ForeColor() == vbBlack)
                 scored += platform::Val(box->Caption());
         }
-        return u"Totals come after the last turn. Scored so far: "_s + platform::ShortestText(scored) + u"."_s;
+        return u"Totals come after the last turn. Scored so far: "_s + platform::qt::ShortestText(scored) + u"."_s;
     }
     return u"Subtotal "_s + lblSubTot->Caption() + u", Bonus "_s + lblBonus->Caption() + u", Total 1 "_s +
            lblTotal1->Caption() + u", Total 2 "_s + lblTotal2->Caption() + u", Grand Total "_s +
