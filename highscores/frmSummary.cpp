@@ -10,8 +10,6 @@
 #include "core/modQuintix.h"
 #include "scorecard/frmQuintix.h"
 
-#include <utility>
-
 using namespace Qt::StringLiterals;
 using platform::qt::Str;
 using platform::TwipsRect;
@@ -59,20 +57,19 @@ void frmSummary::Form_Load()
     setWidth(5000);
 
     QString unreadable;
-    ReadTable(ReadHighScores(&unreadable));
-    LastEntry = 9;
+    const QList<ScoreEntry> table = ReadHighScores(&unreadable);
+    Newcomers.clear();
 
     for (int p = 1; p <= PlayerCount; ++p) {
         lblPlayer(p)->setCaption(u"Player "_s + Str(p) + u": "_s);
         lblScore(p)->setCaption(Players(p)->lblGrandTotal->Caption());
         const double v = platform::Val(lblScore(p)->Caption());
         // A table that could not be read says nothing of who beat it.
-        if (unreadable.isEmpty() && v > EntryScore(9)) {
+        if (unreadable.isEmpty() && BeatsTenthEntry(table, v)) {
             lblHigh(p)->show();
-            LastEntry = platform::Add16(LastEntry, 1);
-            EntryScore(LastEntry) = platform::CInt(v);
-            EntryName(LastEntry) = platform::InputBox(
-                u"Player "_s + Str(p) + u", you scored a High Score!  Input your name:"_s, u"High Score"_s);
+            const std::int16_t score = platform::CInt(v);
+            Newcomers.append({score, platform::InputBox(
+                u"Player "_s + Str(p) + u", you scored a High Score!  Input your name:"_s, u"High Score"_s)});
         }
     }
 
@@ -94,45 +91,8 @@ void frmSummary::Form_Load()
     // the save reads the file again under its lock and sorts this game's new
     // entries into what the file holds now. Without such a game it reads the
     // same table, and the file ends up as it always did. A save that gives up
-    // waiting may be tried again: the names typed are still in their slots.
-    SaveFromWindow([this](const QList<ScoreEntry> &current) {
-        ReadTable(current);
-        SortTable();
-        QList<ScoreEntry> table;
-        for (int slot = 0; slot <= 9; ++slot)
-            table.append({EntryScore(slot), EntryName(slot)});
-        return table;
-    });
-}
-
-void frmSummary::ReadTable(const QList<ScoreEntry> &entries)
-{
-    // Slots the file does not fill are empty, as in the first game of a run:
-    // entries of an earlier read must not come back.
-    for (int slot = 0; slot <= 9; ++slot) {
-        EntryScore(slot) = 0;
-        EntryName(slot).clear();
-    }
-    std::int16_t i = 0;
-    for (const ScoreEntry &entry : entries) {
-        EntryScore(i) = entry.score;
-        EntryName(i) = entry.name;
-        ++i;
-    }
-}
-
-void frmSummary::SortTable()
-{
-    // Equal scores are never exchanged: among equals, the one already in the
-    // table stays ahead of a newcomer, and earlier players ahead of later ones.
-    for (int j = 0; j <= LastEntry - 1; ++j) {
-        for (int k = j + 1; k <= LastEntry; ++k) {
-            if (EntryScore(k) > EntryScore(j)) {
-                std::swap(EntryScore(k), EntryScore(j));
-                std::swap(EntryName(k), EntryName(j));
-            }
-        }
-    }
+    // waiting may be tried again: the names typed are still held.
+    SaveFromWindow([this](const QList<ScoreEntry> &current) { return MergeHighScores(current, Newcomers); });
 }
 
 void frmSummary::cmdView_Click() { frmScores::instance().Load(); }
