@@ -31,15 +31,9 @@ namespace {
 // generous padding; anything longer is not a line we wrote.
 constexpr qsizetype MaxLineBytes = 4096;
 
-core::HighScore Record(const ScoreEntry &entry)
-{
-    return {entry.score, entry.name.toStdString()};
-}
-
-ScoreEntry Entry(const core::HighScore &record)
-{
-    return {record.score, QString::fromStdString(record.name)};
-}
+// Names are UTF-8 in core.
+core::HighScore Record(const ScoreEntry &entry) { return {entry.score, entry.name.toStdString()}; }
+ScoreEntry Entry(const core::HighScore &record) { return {record.score, QString::fromStdString(record.name)}; }
 
 QList<ScoreEntry> Entries(const core::HighScoreTable &records)
 {
