@@ -9,13 +9,13 @@
 #include "platform/runtime/convert.h"
 #include "platform/runtime/runtimeerror.h"
 
-#include <QString>
-
 #include <cmath>
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
 #include <optional>
+#include <string>
+#include <string_view>
 #include <variant>
 
 namespace {
@@ -25,55 +25,55 @@ struct Failure {
 };
 using Outcome = std::variant<Failure, std::int16_t>;
 
-bool isBlank(QChar c) { return c == u' ' || c == u'\t'; }
-bool isDigit(QChar c) { return c >= u'0' && c <= u'9'; }
+bool isBlank(char c) { return c == ' ' || c == '\t'; }
+bool isDigit(char c) { return c >= '0' && c <= '9'; }
 
 // Blanks, an optional sign, digits with an optional fraction, blanks, read
 // with integer arithmetic and rounded half to even. No opinion (nullopt) on
 // exponents, and on fractions too long to judge without knowing how the
 // text becomes a double.
-std::optional<Outcome> exactReading(QStringView text)
+std::optional<Outcome> exactReading(std::string_view text)
 {
-    qsizetype i = 0;
-    const qsizetype n = text.size();
+    std::size_t i = 0;
+    const std::size_t n = text.size();
     while (i < n && isBlank(text[i]))
         ++i;
     bool negative = false;
-    if (i < n && (text[i] == u'+' || text[i] == u'-'))
-        negative = text[i++] == u'-';
-    const qsizetype whole = i;
+    if (i < n && (text[i] == '+' || text[i] == '-'))
+        negative = text[i++] == '-';
+    const std::size_t whole = i;
     while (i < n && isDigit(text[i]))
         ++i;
-    QStringView wholeDigits = text.sliced(whole, i - whole);
-    QStringView fraction;
-    if (i < n && text[i] == u'.') {
-        const qsizetype start = ++i;
+    std::string_view wholeDigits = text.substr(whole, i - whole);
+    std::string_view fraction;
+    if (i < n && text[i] == '.') {
+        const std::size_t start = ++i;
         while (i < n && isDigit(text[i]))
             ++i;
-        fraction = text.sliced(start, i - start);
+        fraction = text.substr(start, i - start);
     }
-    if (wholeDigits.isEmpty() && fraction.isEmpty())
+    if (wholeDigits.empty() && fraction.empty())
         return Failure{};
-    if (i < n && (text[i] == u'e' || text[i] == u'E'))
+    if (i < n && (text[i] == 'e' || text[i] == 'E'))
         return std::nullopt;
     while (i < n && isBlank(text[i]))
         ++i;
     if (i < n)
         return Failure{};
 
-    while (!wholeDigits.isEmpty() && wholeDigits.front() == u'0')
-        wholeDigits = wholeDigits.sliced(1);
+    while (!wholeDigits.empty() && wholeDigits.front() == '0')
+        wholeDigits.remove_prefix(1);
     if (wholeDigits.size() > 5)
         return Failure{}; // 100000 or more, whatever the fraction
     if (fraction.size() > 9)
         return std::nullopt;
 
     long value = 0;
-    for (const QChar c : wholeDigits)
-        value = value * 10 + (c.unicode() - u'0');
+    for (const char c : wholeDigits)
+        value = value * 10 + (c - '0');
     long ninths = 0; // the fraction in units of 1e-9
-    for (qsizetype k = 0; k < 9; ++k)
-        ninths = ninths * 10 + (k < fraction.size() ? fraction[k].unicode() - u'0' : 0);
+    for (std::size_t k = 0; k < 9; ++k)
+        ninths = ninths * 10 + (k < fraction.size() ? fraction[k] - '0' : 0);
     constexpr long half = 500000000;
     if (ninths > half || (ninths == half && value % 2 == 1))
         ++value;
@@ -84,9 +84,9 @@ std::optional<Outcome> exactReading(QStringView text)
     return static_cast<std::int16_t>(value);
 }
 
-[[noreturn]] void fail(const QString &text, const char *why)
+[[noreturn]] void fail(const std::string &text, const char *why)
 {
-    std::fprintf(stderr, "fuzz_cint: [%s]: %s\n", qUtf8Printable(text), why);
+    std::fprintf(stderr, "fuzz_cint: [%s]: %s\n", text.c_str(), why);
     std::abort();
 }
 
@@ -94,7 +94,9 @@ std::optional<Outcome> exactReading(QStringView text)
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size)
 {
-    const QString text = QString::fromUtf8(reinterpret_cast<const char *>(data), static_cast<qsizetype>(size));
+    // Any bytes: a player's text arrives as UTF-8, and no byte of a
+    // character that is not ASCII is part of a number.
+    const std::string text(reinterpret_cast<const char *>(data), size);
 
     Outcome got = Failure{};
     try {

@@ -3,7 +3,6 @@
 #include "highscores/frmScores.h"
 
 #include "highscores/scorefile.h"
-#include "platform/runtime/convert.h"
 #include "platform/widgets/dialogs.h"
 
 #include <QApplication>
@@ -144,11 +143,11 @@ void frmScores::Form_Load()
     int n = 0;
     for (const ScoreEntry &entry : entries) {
         ++n;
-        lblScore(n)->setCaption(platform::Str(entry.score));
+        lblScore(n)->setCaption(QString::number(entry.score));
         lblPlayer(n)->setCaption(entry.name);
         // A row is read as one: rank, name and score.
-        lblPlayer(n)->setAccessibleName(platform::Str(n) + u". "_s + entry.name + u", "_s +
-                                        platform::Str(entry.score));
+        lblPlayer(n)->setAccessibleName(QString::number(n) + u". "_s + entry.name + u", "_s +
+                                        QString::number(entry.score));
     }
 }
 
@@ -161,7 +160,7 @@ void frmScores::LoadAt(const ScoreEntry &entry, int placed)
     // Another game may have saved since, moving the entry; a name the file
     // keeps otherwise than typed leaves the score where it was placed.
     const auto holds = [&](int n, bool byName) {
-        return lblScore(n)->Caption() == platform::Str(entry.score) &&
+        return lblScore(n)->Caption() == QString::number(entry.score) &&
                (!byName || lblPlayer(n)->Caption() == entry.name);
     };
     int row = placed;

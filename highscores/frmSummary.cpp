@@ -5,10 +5,7 @@
 #include "core/game.h"
 #include "highscores/frmScores.h"
 #include "highscores/scorefile.h"
-#include "platform/runtime/convert.h"
 #include "platform/widgets/dialogs.h"
-
-#include <utility>
 
 using namespace Qt::StringLiterals;
 using platform::TwipsRect;
@@ -61,8 +58,8 @@ void frmSummary::Form_Load()
     setWidth(5000);
 
     QString unreadable;
-    ReadTable(ReadHighScores(&unreadable));
-    LastEntry = 9;
+    const QList<ScoreEntry> table = ReadHighScores(&unreadable);
+    Newcomers.clear();
     NewestRow = 0;
 
     for (int p = 1; p <= PlayerCount; ++p) {
@@ -73,12 +70,10 @@ void frmSummary::Form_Load()
         lblScore(p)->setCaption(totals ? QString::number(totals->grandTotal) : QString());
         const std::int16_t v = totals ? totals->grandTotal : std::int16_t(0);
         // A table that could not be read says nothing of who beat it.
-        if (unreadable.isEmpty() && v > EntryScore(9)) {
+        if (unreadable.isEmpty() && BeatsTenthEntry(table, v)) {
             lblHigh(p)->show();
-            LastEntry = platform::Add16(LastEntry, 1);
-            EntryScore(LastEntry) = v;
-            EntryName(LastEntry) = platform::InputBox(
-                tr("Player %1, you scored a High Score!  Input your name:").arg(p), tr("High Score"));
+            Newcomers.append({v, platform::InputBox(tr("Player %1, you scored a High Score!  Input your name:").arg(p),
+                                                    tr("High Score"))});
         }
     }
 
@@ -100,54 +95,19 @@ void frmSummary::Form_Load()
     // the save reads the file again under its lock and sorts this game's new
     // entries into what the file holds now. Without such a game it reads the
     // same table, and the file ends up as it always did. A save that gives up
-    // waiting may be tried again: the names typed are still in their slots.
+    // waiting may be tried again: the names typed are still held.
     SaveFromWindow([this](const QList<ScoreEntry> &current) {
-        ReadTable(current);
-        for (std::int16_t slot = 0; slot <= LastEntry; ++slot)
-            EntryFrom(slot) = slot;
-        SortTable();
-        QList<ScoreEntry> table;
-        for (int slot = 0, newest = 9; slot <= 9; ++slot) {
-            table.append({EntryScore(slot), EntryName(slot)});
-            if (EntryFrom(slot) > newest) {
-                newest = EntryFrom(slot);
-                Newest = table.last();
-                NewestRow = slot + 1;
+        std::vector<int> placed;
+        const QList<ScoreEntry> merged = MergeHighScores(current, Newcomers, &placed);
+        NewestRow = 0;
+        for (std::size_t i = placed.size(); i-- > 0 && NewestRow == 0;) {
+            if (placed[i] != 0) {
+                NewestRow = placed[i];
+                Newest = merged.at(NewestRow - 1);
             }
         }
-        return table;
+        return merged;
     });
-}
-
-void frmSummary::ReadTable(const QList<ScoreEntry> &entries)
-{
-    // Slots the file does not fill are empty, as in the first game of a run:
-    // entries of an earlier read must not come back.
-    for (int slot = 0; slot <= 9; ++slot) {
-        EntryScore(slot) = 0;
-        EntryName(slot).clear();
-    }
-    std::int16_t i = 0;
-    for (const ScoreEntry &entry : entries) {
-        EntryScore(i) = entry.score;
-        EntryName(i) = entry.name;
-        ++i;
-    }
-}
-
-void frmSummary::SortTable()
-{
-    // Equal scores are never exchanged: among equals, the one already in the
-    // table stays ahead of a newcomer, and earlier players ahead of later ones.
-    for (int j = 0; j <= LastEntry - 1; ++j) {
-        for (int k = j + 1; k <= LastEntry; ++k) {
-            if (EntryScore(k) > EntryScore(j)) {
-                std::swap(EntryScore(k), EntryScore(j));
-                std::swap(EntryName(k), EntryName(j));
-                std::swap(EntryFrom(k), EntryFrom(j));
-            }
-        }
-    }
 }
 
 // With the focus on the row of the last name entered, a player who cannot see

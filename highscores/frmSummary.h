@@ -2,11 +2,10 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "highscores/scorefile.h"
 #include "platform/runtime/arrays.h"
 #include "platform/widgets/controls.h"
 #include "platform/widgets/forms.h"
-
-#include "highscores/scorefile.h"
 
 #include <cstdint>
 
@@ -43,19 +42,8 @@ protected:
 private:
     frmSummary(QMdiArea *area, QObject *parent);
 
-    // The file's entries into slots 0 and up; slots up to 9 it does not fill
-    // become 0 and empty.
-    void ReadTable(const QList<ScoreEntry> &entries);
-    // Slots 0 to LastEntry, best first.
-    void SortTable();
-
-    // Slots 0..9 hold the file's entries, 10 and up this game's new ones.
-    platform::BoundedArray<std::int16_t, 0, 20> EntryScore;
-    platform::BoundedArray<QString, 0, 20> EntryName;
-    // The slot each entry came from before SortTable: the new ones, 10 and
-    // up, in the order the names were entered.
-    platform::BoundedArray<std::int16_t, 0, 20> EntryFrom;
-    std::int16_t LastEntry = 0;
+    // This game's new high scores with their names, in order of play.
+    QList<ScoreEntry> Newcomers;
     const Game *game_ = nullptr;
     // The last name entered that made the table, and its row there (1 to
     // 10; 0 when none did), for View High Scores to show.

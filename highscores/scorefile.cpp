@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: MIT
 #include "highscores/scorefile.h"
 
+#include "core/highscoretable.h"
 #include "platform/files/lockfile.h"
 #include "platform/files/textfile.h"
 
@@ -30,53 +31,24 @@ namespace {
 // generous padding; anything longer is not a line we wrote.
 constexpr qsizetype MaxLineBytes = 4096;
 
-// An optional minus sign and decimal digits within the 16-bit range; anything
-// else ("+5", "1.5", "12abc", "40000") is not a score.
-std::optional<std::int16_t> WholeNumber(QStringView field)
+// Names are UTF-8 in core.
+core::HighScore Record(const ScoreEntry &entry) { return {entry.score, entry.name.toStdString()}; }
+ScoreEntry Entry(const core::HighScore &record) { return {record.score, QString::fromStdString(record.name)}; }
+
+QList<ScoreEntry> Entries(const core::HighScoreTable &records)
 {
-    const bool negative = field.startsWith(u'-');
-    if (negative)
-        field = field.sliced(1);
-    if (field.isEmpty())
-        return std::nullopt;
-    int value = 0;
-    for (const QChar c : field) {
-        if (c < u'0' || c > u'9')
-            return std::nullopt;
-        value = value * 10 + (c.unicode() - u'0');
-        if (value > 32768) // stops long runs of digits from overflowing
-            return std::nullopt;
-    }
-    if (negative)
-        value = -value;
-    if (value > 32767)
-        return std::nullopt;
-    return static_cast<std::int16_t>(value);
+    QList<ScoreEntry> entries;
+    for (const core::HighScore &record : records)
+        entries.append(Entry(record));
+    return entries;
 }
 
-QString Capped(QStringView name)
+core::HighScoreTable Records(const QList<ScoreEntry> &entries)
 {
-    if (name.size() <= MaxNameLength)
-        return name.toString();
-    qsizetype length = MaxNameLength;
-    if (name[length - 1].isHighSurrogate())
-        --length;
-    return name.first(length).toString();
-}
-
-// The name as it must be stored so that it reads back as entered. A name with
-// a comma or leading blanks is quoted, which readers already understand.
-// Readers take a leading double quote as the start of a quoted name and know
-// no way to escape one inside it: in a quoted name, or at the start of one,
-// double quotes become apostrophes. Anywhere else they read back as they are.
-QString StoredName(const QString &entered)
-{
-    QString name = Capped(entered);
-    name.replace(u'\r', u' ').replace(u'\n', u' ');
-    const bool quoted = name.contains(u',') || name.startsWith(u' ') || name.startsWith(u'\t');
-    if (quoted || name.startsWith(u'"'))
-        name.replace(u'"', u'\'');
-    return quoted ? u'"' + name + u'"' : name;
+    core::HighScoreTable records;
+    for (const ScoreEntry &entry : entries)
+        records.push_back(Record(entry));
+    return records;
 }
 
 QString Quoted(const QString &path)
@@ -335,7 +307,7 @@ QString HighScoreFileName()
 
 QList<ScoreEntry> ResetScores()
 {
-    return QList<ScoreEntry>(HighScoreCount, ScoreEntry{0, u"Nobody"_s});
+    return Entries(core::ResetTable());
 }
 
 QList<ScoreEntry> ReadHighScores(QString *failure)
@@ -348,13 +320,8 @@ QList<ScoreEntry> ReadHighScores(QString *failure)
 
     QList<ScoreEntry> entries;
     while (entries.size() < HighScoreCount && !file.atEnd()) {
-        const QString line = file.readLine();
-        QStringView rest(line);
-        const std::optional<std::int16_t> score = WholeNumber(platform::ReadNumberField(rest));
-        if (!score)
-            continue;
-        // Anything after the name (past a comma or a closing quote) is ignored.
-        entries.append({*score, Capped(platform::ReadTextField(rest))});
+        if (const std::optional<core::HighScore> record = core::ParseHighScore(file.readLine().toStdString()))
+            entries.append(Entry(*record));
     }
     // Part of a table is no table: saved, it would lose the rest.
     if (!file.failed())
@@ -397,7 +364,7 @@ SaveResult SaveHighScores(const std::function<QList<ScoreEntry>(const QList<Scor
     if (result.failure.isEmpty()) {
         platform::TextWriter writer(target.filePath());
         for (const ScoreEntry &entry : merge(current))
-            writer.print(entry.score, StoredName(entry.name));
+            writer.writeLine(core::PrintHighScore(Record(entry)));
         if (!writer.commit().isEmpty())
             result.failure = WriteFailure(target, writer.errorNumber());
     }
@@ -418,4 +385,15 @@ QString UpdateHighScores(const std::function<QList<ScoreEntry>(const QList<Score
 QString WriteHighScores(const QList<ScoreEntry> &entries, std::chrono::milliseconds lockWait)
 {
     return UpdateHighScores([&entries](const QList<ScoreEntry> &) { return entries; }, lockWait);
+}
+
+bool BeatsTenthEntry(const QList<ScoreEntry> &table, double total)
+{
+    return core::BeatsTenthEntry(Records(table), total);
+}
+
+QList<ScoreEntry> MergeHighScores(const QList<ScoreEntry> &table, const QList<ScoreEntry> &newcomers,
+                                  std::vector<int> *placed)
+{
+    return Entries(core::MergeHighScores(Records(table), Records(newcomers), placed));
 }

@@ -2,17 +2,21 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "core/highscoretable.h"
+
 #include <QList>
 #include <QString>
 
 #include <chrono>
 #include <cstdint>
 #include <functional>
+#include <vector>
 
 // The high-score file "High Scores.dat": one entry per line, best first, each
 // the score and then the player's name, in the working directory. The table
 // window and the summary read it through here, and the summary and the
-// table's reset write it through here, so its format lives in this one place.
+// table's reset write it through here. What a line holds, and how the
+// summary ranks a game's scores into the table, is core/highscoretable.h's.
 
 struct ScoreEntry
 {
@@ -23,9 +27,10 @@ struct ScoreEntry
 };
 
 // The file holds this many entries; a reader never returns more.
-inline constexpr qsizetype HighScoreCount = 10;
-// Longer names are cut to this many characters when read and when written.
-inline constexpr qsizetype MaxNameLength = 255;
+inline constexpr qsizetype HighScoreCount = core::HighScoreCount;
+// Longer names are cut to this many characters (UTF-16 code units, as a
+// QString counts them) when read and when written.
+inline constexpr qsizetype MaxNameLength = core::MaxNameLength;
 
 // The bare name, so the file is found in the current working directory.
 QString HighScoreFileName();
@@ -85,3 +90,9 @@ QString UpdateHighScores(const std::function<QList<ScoreEntry>(const QList<Score
 
 // Replaces the file's entries with these, in the given order, the same way.
 QString WriteHighScores(const QList<ScoreEntry> &entries, std::chrono::milliseconds lockWait = HighScoreLockWait);
+
+// core::BeatsTenthEntry and core::MergeHighScores for entries as the windows
+// hold them.
+bool BeatsTenthEntry(const QList<ScoreEntry> &table, double total);
+QList<ScoreEntry> MergeHighScores(const QList<ScoreEntry> &table, const QList<ScoreEntry> &newcomers,
+                                  std::vector<int> *placed = nullptr);

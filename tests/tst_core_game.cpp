@@ -41,7 +41,7 @@ void roll(Scorecard &card, std::deque<int> &queue, std::initializer_list<int> fa
 // nothing before the first roll, three rolls at most, holds kept between
 // rolls, previews of open boxes only, one score a turn, and the totals with
 // the bonus at exactly 63.
-void scorecard_wholeGame()
+TEST(scorecard_wholeGame)
 {
     auto source = std::make_shared<Dice>();
     Scorecard card([source] { return (*source)(); });
@@ -132,7 +132,7 @@ void scorecard_wholeGame()
     CHECK_EQ(card.StatusText().turn, 14);
 }
 
-void scorecard_lastScoreKeepsTheRollsWordsAndTheBonusNeedsSixtyThree()
+TEST(scorecard_lastScoreKeepsTheRollsWordsAndTheBonusNeedsSixtyThree)
 {
     auto source = std::make_shared<Dice>();
     Scorecard card([source] { return (*source)(); });
@@ -162,7 +162,7 @@ void scorecard_lastScoreKeepsTheRollsWordsAndTheBonusNeedsSixtyThree()
 
 // Turns go round the players; the hand-over happens only when a player
 // asked for it, and the game ends after the last player's last turn.
-void game_turnsGoRoundAndEnd()
+TEST(game_turnsGoRoundAndEnd)
 {
     auto source = std::make_shared<Dice>();
     Game game([source] { return (*source)(); });
@@ -175,13 +175,7 @@ void game_turnsGoRoundAndEnd()
     CHECK_EQ(game.PlayerCount, 3);
     CHECK_EQ(game.CurrentPlayer, 1);
     CHECK_EQ(game.HandOver(), 0); // nobody asked
-    bool threw = false;
-    try {
-        game.Player(4);
-    } catch (const platform::RuntimeError &) {
-        threw = true;
-    }
-    CHECK(threw);
+    CHECK_THROWS(platform::RuntimeError, game.Player(4));
 
     std::array<std::optional<std::int16_t>, CategoryCount> almost;
     almost.fill(std::int16_t(1));
@@ -211,12 +205,4 @@ void game_turnsGoRoundAndEnd()
 
 } // namespace
 
-int main()
-{
-    return check::run({
-        {"scorecard_wholeGame", scorecard_wholeGame},
-        {"scorecard_lastScoreKeepsTheRollsWordsAndTheBonusNeedsSixtyThree",
-         scorecard_lastScoreKeepsTheRollsWordsAndTheBonusNeedsSixtyThree},
-        {"game_turnsGoRoundAndEnd", game_turnsGoRoundAndEnd},
-    });
-}
+int main() { return check::RunAll(); }

@@ -77,12 +77,12 @@ void forEveryHand(F f)
     }
 }
 
-void everyHandMatchesItsMeaning()
+TEST(everyHandMatchesItsMeaning)
 {
     int failures = 0;
     auto expect = [&](const Hand &h, const char *what, int got, int want) {
         if (got != want && ++failures <= 20)
-            std::fprintf(stderr, "  %s %s: got %d, want %d\n", what, text(h).c_str(), got, want);
+            std::printf("  %s %s: got %d, want %d\n", what, text(h).c_str(), got, want);
     };
     forEveryHand([&](const Hand &given) {
         const Hand h = given;
@@ -101,7 +101,7 @@ void everyHandMatchesItsMeaning()
     CHECK_EQ(failures, 0);
 }
 
-void smallStraightMovesOneDuplicateAside()
+TEST(smallStraightMovesOneDuplicateAside)
 {
     struct Row {
         const char *why, *dice, *after;
@@ -119,12 +119,15 @@ void smallStraightMovesOneDuplicateAside()
         {"sorted before the move", "43231", "12343", true},
     };
     for (const Row &row : rows) {
-        if (!CHECK_EQ(IsSmallStraight(hand(row.dice)), row.result) || !CHECK_EQ(text(SortedDice), row.after))
-            std::fprintf(stderr, "    in: %s\n", row.why);
+        const bool result = IsSmallStraight(hand(row.dice));
+        const bool ok = result == row.result && text(SortedDice) == row.after;
+        if (!ok)
+            std::printf("    %s: %s gives %d, sorted %s\n", row.why, row.dice, result, text(SortedDice).c_str());
+        CHECK(ok);
     }
 }
 
-void patternsOfNamedHands()
+TEST(patternsOfNamedHands)
 {
     struct Row {
         const char *why, *dice, *yes; // initials of the tests that hold: 3 4 F S L 5
@@ -142,18 +145,19 @@ void patternsOfNamedHands()
         const Hand h = hand(row.dice);
         const std::string yes = row.yes;
         const auto holds = [&yes](char initial) { return yes.find(initial) != std::string::npos; };
-        const bool ok = CHECK_EQ(IsThreeOfAKind(h), holds('3')) && CHECK_EQ(IsFourOfAKind(h), holds('4')) &&
-                        CHECK_EQ(IsFullHouse(h), holds('F')) && CHECK_EQ(IsSmallStraight(h), holds('S')) &&
-                        CHECK_EQ(IsLargeStraight(h), holds('L')) && CHECK_EQ(IsFiveOfAKind(h), holds('5')) &&
-                        CHECK_EQ(text(h), row.dice); // only SortedDice gets sorted
+        const bool ok = IsThreeOfAKind(h) == holds('3') && IsFourOfAKind(h) == holds('4') &&
+                        IsFullHouse(h) == holds('F') && IsSmallStraight(h) == holds('S') &&
+                        IsLargeStraight(h) == holds('L') && IsFiveOfAKind(h) == holds('5') &&
+                        text(h) == row.dice; // only SortedDice gets sorted
         if (!ok)
-            std::fprintf(stderr, "    in: %s\n", row.why);
+            std::printf("    %s: %s\n", row.why, row.dice);
+        CHECK(ok);
     }
 }
 
 // SortedDice is shared by every scorecard: another player's test, or junk,
 // may sit in it when a test starts.
-void answersForItsOwnHandWhateverSortedDiceHeld()
+TEST(answersForItsOwnHandWhateverSortedDiceHeld)
 {
     const std::pair<const char *, void (*)()> priors[] = {
         {"garbage", [] { SortedDice = {-32768, 32767, 0, -1, 7}; }},
@@ -168,7 +172,7 @@ void answersForItsOwnHandWhateverSortedDiceHeld()
             for (const PatternTest &t : patternTests) {
                 prior();
                 if (t.test(h) != m.*t.meant && ++failures <= 20)
-                    std::fprintf(stderr, "  %s %s after %s\n", t.name, text(h).c_str(), priorName);
+                    std::printf("  %s %s after %s\n", t.name, text(h).c_str(), priorName);
             }
         }
     });
@@ -177,12 +181,4 @@ void answersForItsOwnHandWhateverSortedDiceHeld()
 
 } // namespace
 
-int main()
-{
-    return check::run({
-        {"everyHandMatchesItsMeaning", everyHandMatchesItsMeaning},
-        {"smallStraightMovesOneDuplicateAside", smallStraightMovesOneDuplicateAside},
-        {"patternsOfNamedHands", patternsOfNamedHands},
-        {"answersForItsOwnHandWhateverSortedDiceHeld", answersForItsOwnHandWhateverSortedDiceHeld},
-    });
-}
+int main() { return check::RunAll(); }

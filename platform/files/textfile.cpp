@@ -62,19 +62,6 @@ qsizetype CompleteUtf8Length(QByteArrayView bytes)
     return size;
 }
 
-bool IsBlank(QChar c)
-{
-    return c == u' ' || c == u'\t';
-}
-
-void SkipBlanks(QStringView &rest)
-{
-    qsizetype i = 0;
-    while (i < rest.size() && IsBlank(rest[i]))
-        ++i;
-    rest = rest.sliced(i);
-}
-
 } // namespace
 
 QString DecodeText(QByteArrayView bytes)
@@ -195,48 +182,14 @@ QString TextReader::readLine()
     return DecodeText(line);
 }
 
-QStringView ReadNumberField(QStringView &rest)
-{
-    SkipBlanks(rest);
-    qsizetype end = 0;
-    while (end < rest.size() && !IsBlank(rest[end]) && rest[end] != u',')
-        ++end;
-    const QStringView field = rest.first(end);
-    rest = rest.sliced(end);
-    if (rest.startsWith(u','))
-        rest = rest.sliced(1);
-    return field;
-}
-
-QStringView ReadTextField(QStringView &rest)
-{
-    SkipBlanks(rest);
-    QStringView field;
-    if (rest.startsWith(u'"')) {
-        rest = rest.sliced(1);
-        const qsizetype close = rest.indexOf(u'"');
-        field = close < 0 ? rest : rest.first(close);
-        rest = close < 0 ? QStringView() : rest.sliced(close + 1);
-        return field;
-    }
-    const qsizetype comma = rest.indexOf(u',');
-    field = comma < 0 ? rest : rest.first(comma);
-    rest = comma < 0 ? QStringView() : rest.sliced(comma + 1);
-    return field;
-}
-
 TextWriter::TextWriter(const QString &fileName)
     : fileName_(fileName)
 {
 }
 
-void TextWriter::print(std::int16_t number, QStringView text)
+void TextWriter::writeLine(std::string_view utf8)
 {
-    if (number >= 0)
-        content_ += ' ';
-    content_ += QByteArray::number(number);
-    content_ += ' ';
-    content_ += text.toUtf8();
+    content_.append(utf8.data(), static_cast<qsizetype>(utf8.size()));
     content_ += "\r\n";
 }
 

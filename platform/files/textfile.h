@@ -7,7 +7,7 @@
 #include <QString>
 #include <QStringView>
 
-#include <cstdint>
+#include <string_view>
 
 namespace platform {
 
@@ -57,19 +57,6 @@ private:
     qsizetype maxLineBytes_;
 };
 
-// List input over one line, each call consuming its field from the front of
-// `rest`. Blanks (spaces and tabs) before a field are skipped, and a comma
-// that ends a field is consumed.
-//
-// A number field ends at the next blank, comma or end of the line. It is
-// returned as written; judging whether it is a number is the caller's job.
-QStringView ReadNumberField(QStringView &rest);
-// A text field runs to the next comma or the end of the line, trailing blanks
-// included. One that begins with a double quote runs to the next double quote
-// (or the end of the line when there is none); the quotes are not part of it,
-// and `rest` then starts right after the closing quote.
-QStringView ReadTextField(QStringView &rest);
-
 // A text file written anew: its content is replaced only when commit()
 // succeeds, so a failed write leaves the old file whole.
 class TextWriter
@@ -77,10 +64,8 @@ class TextWriter
 public:
     explicit TextWriter(const QString &fileName);
 
-    // One record by the print rules: the number in decimal, led by a blank
-    // when it is zero or positive and by its minus sign otherwise, one blank,
-    // the text, CR LF.
-    void print(std::int16_t number, QStringView text);
+    // One line of UTF-8 text, ended by CR LF whatever the system.
+    void writeLine(std::string_view utf8);
 
     // Replaces the file, and on disk before it returns. Returns an empty
     // string on success, otherwise the reason it failed, in words a user can
