@@ -51,10 +51,17 @@ struct LockInfo
     QByteArray boot;
 };
 
-// What QLockFile compares with the running process's name.
+// What QLockFile compares with the running process's name. Where the system
+// cannot tell a process's program as QLockFile asks for it, the name stays
+// empty: QLockFile then goes by the process id alone, where a name it could
+// not match would make it take a live lock for stale.
 const QByteArray &ProgramName()
 {
+#ifdef Q_OS_LINUX
     static const QByteArray name = QFileInfo(QFile::symLinkTarget(u"/proc/self/exe"_s)).fileName().toUtf8();
+#else
+    static const QByteArray name;
+#endif
     return name;
 }
 
@@ -127,7 +134,13 @@ bool LeftBehind(const LockInfo &info)
 
 std::chrono::milliseconds Age(const struct stat &st)
 {
+#ifdef Q_OS_LINUX
     const qint64 modified = qint64(st.st_mtim.tv_sec) * 1000 + st.st_mtim.tv_nsec / 1000000;
+#else
+    // Whole seconds, taken as the end of that second: a lock made a moment
+    // ago must never look a second old, or its holder loses it.
+    const qint64 modified = qint64(st.st_mtime) * 1000 + 999;
+#endif
     // Either way: a clock on another computer may be ahead of ours.
     return std::chrono::milliseconds(std::abs(QDateTime::currentMSecsSinceEpoch() - modified));
 }
