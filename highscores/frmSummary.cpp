@@ -102,7 +102,7 @@ void frmSummary::Form_Load()
         for (int slot = 0; slot <= 9; ++slot)
             table.append({EntryScore(slot), EntryName(slot)});
         return table;
-    });
+    }, FrameStatusLine);
 }
 
 void frmSummary::ReadTable(const QList<ScoreEntry> &entries)
