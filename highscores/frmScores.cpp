@@ -6,11 +6,14 @@
 #include "platform/widgets/dialogs.h"
 
 #include <QApplication>
+#include <QEventLoop>
 #include <QKeyEvent>
 #include <QMainWindow>
 #include <QMdiArea>
 #include <QShortcut>
 #include <QStatusBar>
+#include <QThread>
+#include <QTimer>
 
 #include <algorithm>
 
@@ -32,7 +35,10 @@ namespace {
 class WaitingShown
 {
 public:
-    WaitingShown() = default;
+    explicit WaitingShown(const std::function<void(const QString &)> &statusLine)
+        : statusLine_(statusLine)
+    {
+    }
     WaitingShown(const WaitingShown &) = delete;
     WaitingShown &operator=(const WaitingShown &) = delete;
     ~WaitingShown()
@@ -40,22 +46,30 @@ public:
         if (!shown_)
             return;
         QApplication::restoreOverrideCursor();
-        if (auto *frame = qobject_cast<QMainWindow *>(homeOwner.data()))
-            frame->setStatusBar(nullptr);
+        if (statusLine_)
+            statusLine_({});
     }
 
-    void tick()
+    // Passes one wait between two tries of the lock in the event loop, so
+    // the windows paint and timers run while the other game finishes.
+    void pause(std::chrono::milliseconds length)
     {
         if (!shown_) {
             shown_ = true;
             QApplication::setOverrideCursor(Qt::WaitCursor);
-            if (auto *frame = qobject_cast<QMainWindow *>(homeOwner.data()))
-                frame->statusBar()->showMessage(u"Waiting for another game to finish saving the high scores\u2026"_s);
+            if (statusLine_)
+                statusLine_(QCoreApplication::translate(
+                    "frmScores", "Waiting for another game to finish saving the high scores\u2026"));
         }
-        QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+        QEventLoop loop;
+        QTimer::singleShot(length, &loop, &QEventLoop::quit);
+        // A program that is quitting runs no event loop any more.
+        if (loop.exec(QEventLoop::ExcludeUserInputEvents) != 0)
+            QThread::msleep(static_cast<unsigned long>(length.count()));
     }
 
 private:
+    std::function<void(const QString &)> statusLine_;
     bool shown_ = false;
 };
 
@@ -180,7 +194,7 @@ void frmScores::cmdReset_Click()
                                         platform::vbOKCancel | platform::vbExclamation, u"WARNING"_s);
     if (answer != platform::vbOK)
         return;
-    SaveFromWindow([](const QList<ScoreEntry> &) { return ResetScores(); });
+    SaveFromWindow([](const QList<ScoreEntry> &) { return ResetScores(); }, FrameStatusLine);
     Form_Load();
 }
 
@@ -191,13 +205,26 @@ void ReportUnsavedScores(const QString &reason)
     platform::MsgBox(u"The high scores could not be saved.\n\n"_s + reason, platform::vbExclamation);
 }
 
-void SaveFromWindow(const std::function<QList<ScoreEntry>(const QList<ScoreEntry> &)> &merge)
+void FrameStatusLine(const QString &text)
+{
+    auto *frame = qobject_cast<QMainWindow *>(homeOwner.data());
+    if (!frame)
+        return;
+    if (text.isEmpty())
+        frame->setStatusBar(nullptr);
+    else
+        frame->statusBar()->showMessage(text);
+}
+
+void SaveFromWindow(const std::function<QList<ScoreEntry>(const QList<ScoreEntry> &)> &merge,
+                    const std::function<void(const QString &)> &statusLine)
 {
     for (;;) {
         SaveResult result;
         {
-            WaitingShown waiting;
-            result = SaveHighScores(merge, WindowSaveWait, [&waiting] { waiting.tick(); });
+            WaitingShown waiting(statusLine);
+            result = SaveHighScores(merge, WindowSaveWait,
+                                    [&waiting](std::chrono::milliseconds length) { waiting.pause(length); });
         }
         if (!result.lockLeft.isEmpty())
             platform::MsgBox(result.lockLeft, platform::vbExclamation);

@@ -59,7 +59,13 @@ void ReportUnsavedScores(const QString &reason);
 
 // Saves the high-score file through `merge` (see SaveHighScores), as both
 // windows do: the player sees while it waits for another game, may try again
-// when it gave up waiting, and is told when the scores were not saved.
-void SaveFromWindow(const std::function<QList<ScoreEntry>(const QList<ScoreEntry> &)> &merge);
+// when it gave up waiting, and is told when the scores were not saved. What
+// it waits for shows through `statusLine`, which an empty text clears.
+void SaveFromWindow(const std::function<QList<ScoreEntry>(const QList<ScoreEntry> &)> &merge,
+                    const std::function<void(const QString &)> &statusLine);
+// The status line of the frame the windows live in (see
+// SetHighScoreWindowsHome): shows the text at its foot, and takes the line
+// away for an empty text.
+void FrameStatusLine(const QString &text);
 // How long SaveFromWindow waits for another game each time.
 extern std::chrono::milliseconds WindowSaveWait;

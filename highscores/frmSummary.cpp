@@ -107,7 +107,7 @@ void frmSummary::Form_Load()
             }
         }
         return merged;
-    });
+    }, FrameStatusLine);
 }
 
 // With the focus on the row of the last name entered, a player who cannot see

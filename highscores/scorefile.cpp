@@ -3,6 +3,7 @@
 #include "highscores/scorefile.h"
 
 #include "core/highscoretable.h"
+#include "highscores/savefailure.h"
 #include "platform/files/lockfile.h"
 #include "platform/files/textfile.h"
 
@@ -10,7 +11,6 @@
 #include <QFile>
 #include <QFileInfo>
 
-#include <cerrno>
 #include <optional>
 
 #ifdef Q_OS_UNIX
@@ -51,11 +51,6 @@ core::HighScoreTable Records(const QList<ScoreEntry> &entries)
     return records;
 }
 
-QString Quoted(const QString &path)
-{
-    return u'"' + QDir::toNativeSeparators(path) + u'"';
-}
-
 // The folder the game was started in. One that was removed meanwhile has no
 // current path any more, but the system still knows what it was called.
 QString WorkingFolder()
@@ -84,95 +79,12 @@ QFileInfo SaveTarget()
     return QFileInfo(target.absoluteFilePath());
 }
 
-QString FolderNotWritable(const QString &file, const QString &folder)
-{
-    return file + u" could not be written: the folder "_s + Quoted(folder) + u" is not writable."_s;
-}
-
-// A system error in a few words, for messages that give it in brackets.
-QString Cause(int error)
-{
 #ifdef Q_OS_WIN
-    // Windows' own error numbers, which the file code reports there.
-    switch (error) {
-    case ERROR_ACCESS_DENIED:
-        return u"no permission"_s;
-    case ERROR_SHARING_VIOLATION:
-    case ERROR_LOCK_VIOLATION:
-        return u"another program is using it"_s;
-    case ERROR_WRITE_PROTECT:
-        return u"the disk is read-only"_s;
-    case ERROR_DISK_FULL:
-    case ERROR_HANDLE_DISK_FULL:
-        return u"the disk is full"_s;
-    case 0:
-        return {};
-    default:
-        return u"Windows error "_s + QString::number(error);
-    }
-#endif
-    switch (error) {
-    case EACCES:
-    case EPERM:
-        return u"no permission"_s;
-    case EIO:
-        return u"the disk reported an error"_s;
-    case EROFS:
-        return u"the disk is read-only"_s;
-    case ENOSPC:
-    case EFBIG:
-#ifdef EDQUOT
-    case EDQUOT:
-#endif
-        return u"the disk is full"_s;
-    case 0:
-        return {};
-    default:
-        return u"system error "_s + QString::number(error);
-    }
-}
-
-QString InBrackets(const QString &cause)
-{
-    return cause.isEmpty() ? QString() : u" ("_s + cause + u')';
-}
-
-QString FolderMissing(const QString &file, const QString &folder)
-{
-    return file + u" could not be written: its folder "_s + Quoted(folder) + u" does not exist."_s;
-}
-
-#ifdef Q_OS_WIN
-// A failed write in words, from the Windows error.
-QString WindowsWriteFailure(const QFileInfo &target, int error)
-{
-    const QString file = Quoted(target.filePath());
-    switch (error) {
-    case ERROR_DISK_FULL:
-    case ERROR_HANDLE_DISK_FULL:
-        return file + u" could not be written: the disk is full."_s;
-    case ERROR_WRITE_PROTECT:
-        return file + u" could not be written: the disk is read-only."_s;
-    case ERROR_FILE_READ_ONLY:
-        return file + u" is read-only, so it was left as it is."_s;
-    case ERROR_ACCESS_DENIED:
-        return file + u" could not be written: Windows denied access to it or to its folder."_s;
-    case ERROR_SHARING_VIOLATION:
-    case ERROR_LOCK_VIOLATION:
-    case ERROR_USER_MAPPED_FILE:
-        return file + u" could not be written: another program is using it."_s;
-    case 0:
-        return file + u" could not be written."_s;
-    default:
-        return file + u" could not be written (Windows error "_s + QString::number(error) + u")."_s;
-    }
-}
-
 // Another program (an antivirus, a backup tool, an editor) may hold the file
 // open for a moment in a way that lets it be neither read whole nor
 // replaced. Waits up to `wait` for it to let go; returns the Windows error
-// that still stands in the way, 0 when nothing does.
-int WaitWhileInUse(const QFileInfo &target, std::chrono::milliseconds wait)
+// that still stands in the way, None when nothing does.
+platform::SystemError WaitWhileInUse(const QFileInfo &target, std::chrono::milliseconds wait)
 {
     const std::wstring name = QDir::toNativeSeparators(target.filePath()).toStdWString();
     const QDeadlineTimer deadline(wait);
@@ -183,78 +95,28 @@ int WaitWhileInUse(const QFileInfo &target, std::chrono::milliseconds wait)
                                           OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
         if (handle != INVALID_HANDLE_VALUE) {
             CloseHandle(handle);
-            return 0;
+            return {};
         }
         const DWORD error = GetLastError();
         // Anything else (no file yet, no access) is the save's to find out.
         if (error != ERROR_SHARING_VIOLATION && error != ERROR_LOCK_VIOLATION)
-            return 0;
+            return {};
         if (deadline.hasExpired())
-            return static_cast<int>(error);
+            return platform::SystemError::windows(error);
         QThread::msleep(50);
     }
 }
 #endif
 
-// A failed write in words, from the system's error number.
-QString WriteFailure(const QFileInfo &target, int error)
-{
-#ifdef Q_OS_WIN
-    return WindowsWriteFailure(target, error);
-#endif
-    const QString file = Quoted(target.filePath());
-    switch (error) {
-    case ENOSPC:
-    case EFBIG:
-#ifdef EDQUOT
-    case EDQUOT:
-#endif
-        return file + u" could not be written: the disk is full."_s;
-    case EROFS:
-        return file + u" could not be written: the disk is read-only."_s;
-    case EACCES:
-    case EPERM:
-        return FolderNotWritable(file, target.absolutePath());
-    case ENOENT:
-        return FolderMissing(file, target.absolutePath());
-    case EIO:
-        return file + u" could not be written: the disk reported an error."_s;
-    case 0:
-        return file + u" could not be written."_s;
-    default:
-        return file + u" could not be written (system error "_s + QString::number(error) + u")."_s;
-    }
-}
-
-QString LockFailure(const QFileInfo &target, int error)
-{
-    switch (error) {
-    case ENOSPC: case EFBIG: case EROFS: case EACCES: case EPERM: case ENOENT: case EIO:
-#ifdef EDQUOT
-    case EDQUOT:
-#endif
-        return WriteFailure(target, error);
-    default:
-        return Quoted(target.filePath()) + u" could not be written: no lock file could be made beside it"_s +
-               InBrackets(Cause(error)) + u'.';
-    }
-}
-
-QString ReadFailure(const QFileInfo &target, int error)
-{
-    const QString file = Quoted(target.filePath());
-    if (error == EISDIR || target.isDir())
-        return file + u" is a folder, not a file."_s;
-    return file + u" could not be read"_s + InBrackets(Cause(error)) + u", so it was left as it is."_s;
-}
-
-// 0 when this program may write `info`, otherwise why not (EACCES, EROFS).
-int WriteAccess(const QFileInfo &info)
+// None when this program may write `info`, otherwise why not.
+platform::SystemError WriteAccess(const QFileInfo &info)
 {
 #ifdef Q_OS_UNIX
-    return ::access(QFile::encodeName(info.absoluteFilePath()).constData(), W_OK) == 0 ? 0 : errno;
+    if (::access(QFile::encodeName(info.absoluteFilePath()).constData(), W_OK) != 0)
+        return platform::SystemError::lastPosix();
+    return {};
 #else
-    return info.isWritable() ? 0 : EACCES;
+    return info.isWritable() ? platform::SystemError() : platform::SystemError::windows(platform::winerror::AccessDenied);
 #endif
 }
 
@@ -264,14 +126,15 @@ int WriteAccess(const QFileInfo &info)
 // that cannot be read is refused too: its entries would be lost.
 QString Obstacle(const QFileInfo &target)
 {
-    const QString file = Quoted(target.filePath());
     if (target.isDir())
-        return file + u" is a folder, not a file."_s;
+        return FolderInPlace(target);
     if (target.exists()) {
-        const int error = target.permission(QFileDevice::WriteOwner) ? WriteAccess(target) : EACCES;
-        if (error == EACCES || error == EPERM)
-            return file + u" is read-only, so it was left as it is."_s;
-        if (error != 0)
+        if (!target.permission(QFileDevice::WriteOwner))
+            return ReadOnly(target);
+        const platform::SystemError error = WriteAccess(target);
+        if (NoPermission(error))
+            return ReadOnly(target);
+        if (error.known())
             return WriteFailure(target, error);
 #ifndef Q_OS_WIN
         // On Windows another program may hold the file for a moment; the
@@ -284,8 +147,8 @@ QString Obstacle(const QFileInfo &target)
     }
     const QFileInfo folder(target.absolutePath());
     if (!folder.isDir())
-        return FolderMissing(file, folder.filePath());
-    if (const int error = WriteAccess(folder); error != 0)
+        return FolderMissing(target);
+    if (const platform::SystemError error = WriteAccess(folder); error.known())
         return WriteFailure(target, error);
     return {};
 }
@@ -327,12 +190,13 @@ QList<ScoreEntry> ReadHighScores(QString *failure)
     if (!file.failed())
         return entries;
     if (failure)
-        *failure = ReadFailure(SaveTarget(), file.errorNumber());
+        *failure = ReadFailure(SaveTarget(), file.error());
     return {};
 }
 
 SaveResult SaveHighScores(const std::function<QList<ScoreEntry>(const QList<ScoreEntry> &)> &merge,
-                          std::chrono::milliseconds lockWait, const std::function<void()> &whileWaiting)
+                          std::chrono::milliseconds lockWait,
+                          const std::function<void(std::chrono::milliseconds)> &pause)
 {
     const QFileInfo target = SaveTarget();
     if (QString obstacle = Obstacle(target); !obstacle.isEmpty())
@@ -340,24 +204,23 @@ SaveResult SaveHighScores(const std::function<QList<ScoreEntry>(const QList<Scor
 
     // Beside the file the links lead to, so that every game saving to that
     // file meets the same lock.
-    const QString file = Quoted(target.filePath());
     platform::LockFile lock(target.filePath() + u".lock"_s, HighScoreStaleLock);
-    switch (lock.lock(lockWait, whileWaiting)) {
+    switch (lock.lock(lockWait, pause)) {
     case platform::LockFile::Locked:
         break;
     case platform::LockFile::Busy:
-        return NotSaved(file + u" is being saved by another game, which has not finished."_s, true);
+        return NotSaved(BusyElsewhere(target), true);
     case platform::LockFile::IsFolder:
-        return NotSaved(file + u" could not be written: its lock file "_s + Quoted(lock.fileName()) + u" is a folder."_s);
+        return NotSaved(LockIsFolder(target, lock.fileName()));
     case platform::LockFile::Failed:
-        return NotSaved(LockFailure(target, lock.errorNumber()));
+        return NotSaved(LockFailure(target, lock.error()));
     }
 
     // No other game writes while we hold the lock: any temporary is a leftover.
     platform::RemoveLeftoverTemporaries(target.filePath());
 #ifdef Q_OS_WIN
-    if (const int inUse = WaitWhileInUse(target, lockWait); inUse != 0)
-        return NotSaved(WindowsWriteFailure(target, inUse));
+    if (const platform::SystemError inUse = WaitWhileInUse(target, lockWait); inUse.known())
+        return NotSaved(WriteFailure(target, inUse));
 #endif
     SaveResult result;
     const QList<ScoreEntry> current = ReadHighScores(&result.failure);
@@ -366,12 +229,10 @@ SaveResult SaveHighScores(const std::function<QList<ScoreEntry>(const QList<Scor
         for (const ScoreEntry &entry : merge(current))
             writer.writeLine(core::PrintHighScore(Record(entry)));
         if (!writer.commit().isEmpty())
-            result.failure = WriteFailure(target, writer.errorNumber());
+            result.failure = WriteFailure(target, writer.error());
     }
-    if (const int error = lock.unlock(); error != 0 && result.failure.isEmpty()) {
-        result.lockLeft = u"The high scores were saved, but their lock file "_s + Quoted(lock.fileName()) +
-                          u" could not be removed"_s + InBrackets(Cause(error)) + u'.';
-    }
+    if (const platform::SystemError error = lock.unlock(); error.known() && result.failure.isEmpty())
+        result.lockLeft = LockLeft(lock.fileName(), error);
     return result;
 }
 

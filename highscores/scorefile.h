@@ -69,7 +69,8 @@ struct SaveResult
 // ReadHighScores gives them), holding a lock file beside it the whole time.
 // Every game saving to the file takes that lock, so a score saved by another
 // game after this one read the file is merged, never written over.
-// `whileWaiting` runs about every 50 ms while another game holds the lock.
+// While another game holds the lock the save tries again about every 50 ms,
+// and sleeps in between, or calls `pause` when given.
 //
 // A symbolic link named like the file stays a link: the file it leads to gets
 // the new content. A file that cannot be read is never replaced: its entries
@@ -81,7 +82,7 @@ struct SaveResult
 // `merge` runs only when the file will be written.
 SaveResult SaveHighScores(const std::function<QList<ScoreEntry>(const QList<ScoreEntry> &)> &merge,
                           std::chrono::milliseconds lockWait = HighScoreLockWait,
-                          const std::function<void()> &whileWaiting = {});
+                          const std::function<void(std::chrono::milliseconds)> &pause = {});
 
 // The same, for callers that need only one text: empty on success,
 // otherwise the failure, or why the lock file stayed.

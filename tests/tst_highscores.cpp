@@ -447,9 +447,21 @@ void TestHighScores::summary_waitsInSightAndMayTryAgain()
         if (call.style == (platform::vbRetryCancel | platform::vbExclamation))
             otherGame.reset();
     };
+    // The windows keep painting and timers keep firing while the save waits:
+    // the event loop runs all the time, not once between two tries.
+    int turnsWhileWaiting = 0;
+    QTimer everyTurn;
+    QObject::connect(&everyTurn, &QTimer::timeout, [&] {
+        if (QApplication::overrideCursor())
+            ++turnsWhileWaiting;
+    });
+    everyTurn.start(0);
     t.dialogs.messageAnswers << platform::vbRetry;
     finishGame(t, {95}, {u"Al"_s});
+    everyTurn.stop();
     WindowSaveWait = savedWait;
+
+    QVERIFY2(turnsWhileWaiting > 100, qPrintable(QString::number(turnsWhileWaiting)));
 
     QCOMPARE(shown, u"Waiting for another game to finish saving the high scores\u2026"_s);
     QCOMPARE(cursor, Qt::WaitCursor);

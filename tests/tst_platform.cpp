@@ -4,12 +4,15 @@
 #include "platform/widgets/dialogs.h"
 #include "platform/widgets/forms.h"
 #include "platform/widgets/numbertext.h"
+#include "platform/files/lockfile.h"
 #include "platform/files/playfolder.h"
 #include "platform/runtime/rnd.h"
 #include "platform/runtime/runtimeerror.h"
 #include "testkit.h"
 
 #include <QApplication>
+#include <QElapsedTimer>
+#include <QFile>
 #include <QInputDialog>
 #include <QLineEdit>
 #include <QMainWindow>
@@ -18,8 +21,13 @@
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QTest>
+#include <QThread>
 #include <QTimer>
 
+#include <algorithm>
+#include <limits>
+#include <memory>
+#include <optional>
 
 using namespace Qt::StringLiterals;
 using namespace platform;
@@ -114,6 +122,7 @@ private slots:
     void coloursReadAndStayApartOnEveryBackground();
     void picturesComeFromTheWorkingDirectory();
     void playFolderIsBesideAPortableGameElseThePlayers();
+    void lockTriesAgainAfterEachPauseUntilItsWaitRunsOut();
     void accessKeysActOnlyInTheActiveWindow();
     void timerTicksUntilSwitchedOff();
     void frameComingBackActivatesAChild();
@@ -375,6 +384,43 @@ void TestPlatform::picturesComeFromTheWorkingDirectory()
     QVERIFY(!box.Picture().isNull());
     box.setPicture({});
     QVERIFY(box.Picture().isNull());
+}
+
+void TestPlatform::lockTriesAgainAfterEachPauseUntilItsWaitRunsOut()
+{
+    using namespace std::chrono_literals;
+    using platform::LockFile;
+    testkit::WorkDir dir;
+    const QString name = dir.path() + u"/scores.lock"_s;
+    auto otherGame = std::make_unique<LockFile>(name, 10s);
+    QCOMPARE(otherGame->tryLock(), LockFile::Locked);
+
+    // The time between tries is the caller's: pauses of up to 50 ms, and
+    // no try after the wait.
+    LockFile lock(name, 10s);
+    QList<qint64> pauses;
+    QElapsedTimer clock;
+    clock.start();
+    const auto sleepThrough = [&](std::chrono::milliseconds length) {
+        pauses << length.count();
+        QThread::msleep(static_cast<unsigned long>(length.count()));
+    };
+    QCOMPARE(lock.lock(300ms, sleepThrough), LockFile::Busy);
+    QVERIFY2(pauses.size() >= 6 && clock.elapsed() < 1000, qPrintable(QString::number(pauses.size())));
+    QVERIFY(*std::min_element(pauses.begin(), pauses.end()) >= 1);
+    QVERIFY(*std::max_element(pauses.begin(), pauses.end()) <= 50);
+    QVERIFY(!lock.error().known());
+
+    // The other game lets go during a pause: the next try has the lock.
+    pauses.clear();
+    const auto otherGameEnds = [&](std::chrono::milliseconds length) {
+        pauses << length.count();
+        otherGame.reset();
+    };
+    QCOMPARE(lock.lock(5s, otherGameEnds), LockFile::Locked);
+    QCOMPARE(pauses.size(), 1);
+    QCOMPARE(lock.unlock(), platform::SystemError());
+    QVERIFY(!QFile::exists(name));
 }
 
 void TestPlatform::playFolderIsBesideAPortableGameElseThePlayers()

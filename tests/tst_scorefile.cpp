@@ -1,5 +1,6 @@
 // SPDX-FileCopyrightText: 2026 The Pipstack developers
 // SPDX-License-Identifier: MIT
+#include "highscores/savefailure.h"
 #include "highscores/scorefile.h"
 #include "platform/files/textfile.h"
 
@@ -7,10 +8,12 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QLockFile>
+#include <QRegularExpression>
 #include <QSysInfo>
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <cerrno>
 #include <chrono>
 #include <filesystem>
 #include <memory>
@@ -24,7 +27,6 @@
 #endif
 
 #ifdef Q_OS_UNIX
-#include <cerrno>
 #include <csignal>
 #include <sys/resource.h>
 #endif
@@ -98,6 +100,7 @@ private slots:
     void unreadableFile_isReportedAndNeverReplaced();
     void leftovers_areTakenOverOrNamed();
     void writeWhileInUse_waitsForTheOtherProgramThenSaysSo();
+    void failureWords_followTheKindOfError();
 
 private:
     std::unique_ptr<QTemporaryDir> dir_;
@@ -476,6 +479,67 @@ void tst_ScoreFile::writeWhileInUse_waitsForTheOtherProgramThenSaysSo()
 #else
     QSKIP("Only Windows lets a program keep others from a file it holds open");
 #endif
+}
+
+void tst_ScoreFile::failureWords_followTheKindOfError()
+{
+    using platform::SystemError;
+    // A text given the wrong number of arguments only warns.
+    QTest::failOnWarning(QRegularExpression(u".*"_s));
+    const QFileInfo target(QDir::current().absoluteFilePath(HighScoreFileName()));
+    const QString file = quotedPath();
+    const QString folder = u'"' + QDir::toNativeSeparators(target.absolutePath()) + u'"';
+    const QString anotherProgram = file + u" could not be written: another program is using it."_s;
+    const QString notReady = file + u" could not be read (Windows error 21), so it was left as it is."_s;
+    const QString noLock = file + u" could not be written: no lock file could be made beside it"_s;
+    // Both systems' words, whichever system runs this: an error's kind picks
+    // them, never the system the game runs on.
+    const struct
+    {
+        QString said;
+        QString expected;
+    } cases[] = {
+        // 13 is EACCES to POSIX, ERROR_INVALID_DATA to Windows.
+        {WriteFailure(target, SystemError::posix(EACCES)),
+         file + u" could not be written: the folder "_s + folder + u" is not writable."_s},
+        {WriteFailure(target, SystemError::windows(13)), file + u" could not be written (Windows error 13)."_s},
+        // What the Windows check of a folder gives when it may not be written.
+        {WriteFailure(target, SystemError::windows(platform::winerror::AccessDenied)),
+         file + u" could not be written: Windows denied access to it or to its folder."_s},
+        {WriteFailure(target, SystemError::windows(platform::winerror::FileReadOnly)),
+         file + u" is read-only, so it was left as it is."_s},
+        {WriteFailure(target, SystemError::windows(platform::winerror::DiskFull)),
+         file + u" could not be written: the disk is full."_s},
+        {WriteFailure(target, SystemError::windows(platform::winerror::WriteProtect)),
+         file + u" could not be written: the disk is read-only."_s},
+        {WriteFailure(target, SystemError::windows(platform::winerror::UserMappedFile)), anotherProgram},
+        {WriteFailure(target, SystemError::windows(platform::winerror::SharingViolation)), anotherProgram},
+        {WriteFailure(target, SystemError::posix(ENOENT)),
+         file + u" could not be written: its folder "_s + folder + u" does not exist."_s},
+        {WriteFailure(target, {}), file + u" could not be written."_s},
+        // A lock that Windows would not let be made says why.
+        {LockFailure(target, SystemError::windows(platform::winerror::AccessDenied)),
+         file + u" could not be written: Windows denied access to it or to its folder."_s},
+        {LockFailure(target, SystemError::windows(platform::winerror::SharingViolation)), anotherProgram},
+        {LockFailure(target, SystemError::posix(EBUSY)), noLock + u" (system error "_s + QString::number(EBUSY) + u")."_s},
+        {LockFailure(target, SystemError::windows(170)), noLock + u" (Windows error 170)."_s},
+        {LockFailure(target, {}), noLock + u'.'},
+        // 21 is EISDIR to POSIX, ERROR_NOT_READY to Windows.
+        {ReadFailure(target, SystemError::posix(EISDIR)), file + u" is a folder, not a file."_s},
+        {ReadFailure(target, SystemError::windows(21)), notReady},
+        {ReadFailure(target, SystemError::windows(platform::winerror::AccessDenied)),
+         file + u" could not be read (no permission), so it was left as it is."_s},
+        {LockLeft(target.filePath() + u".lock"_s, SystemError::windows(platform::winerror::LockViolation)),
+         u"The high scores were saved, but their lock file "_s + quotedPath(HighScoreFileName() + u".lock"_s) +
+             u" could not be removed (another program is using it)."_s},
+        {Cause(SystemError::posix(ENOENT)), u"system error "_s + QString::number(ENOENT)},
+        {Cause(SystemError::windows(platform::winerror::HandleDiskFull)), u"the disk is full"_s},
+    };
+    for (const auto &[said, expected] : cases)
+        QCOMPARE(said, expected);
+    QVERIFY(NoPermission(SystemError::windows(platform::winerror::AccessDenied)));
+    QVERIFY(NoPermission(SystemError::posix(EPERM)));
+    QVERIFY(!NoPermission(SystemError::windows(EACCES)));
 }
 
 QTEST_GUILESS_MAIN(tst_ScoreFile)

@@ -51,10 +51,17 @@ struct LockInfo
     QByteArray boot;
 };
 
-// What QLockFile compares with the running process's name.
+// What QLockFile compares with the running process's name. Where the system
+// cannot tell a process's program as QLockFile asks for it, the name stays
+// empty: QLockFile then goes by the process id alone, where a name it could
+// not match would make it take a live lock for stale.
 const QByteArray &ProgramName()
 {
+#ifdef Q_OS_LINUX
     static const QByteArray name = QFileInfo(QFile::symLinkTarget(u"/proc/self/exe"_s)).fileName().toUtf8();
+#else
+    static const QByteArray name;
+#endif
     return name;
 }
 
@@ -127,7 +134,13 @@ bool LeftBehind(const LockInfo &info)
 
 std::chrono::milliseconds Age(const struct stat &st)
 {
+#ifdef Q_OS_LINUX
     const qint64 modified = qint64(st.st_mtim.tv_sec) * 1000 + st.st_mtim.tv_nsec / 1000000;
+#else
+    // Whole seconds, taken as the end of that second: a lock made a moment
+    // ago must never look a second old, or its holder loses it.
+    const qint64 modified = qint64(st.st_mtime) * 1000 + 999;
+#endif
     // Either way: a clock on another computer may be ahead of ours.
     return std::chrono::milliseconds(std::abs(QDateTime::currentMSecsSinceEpoch() - modified));
 }
@@ -173,7 +186,7 @@ Judgement Judge(const QByteArray &path, std::chrono::milliseconds staleAfter)
 // program may be removing it too: the flock keeps both from removing a new
 // lock made in between. Returns false when it stays, with `error` set when
 // the removal failed.
-bool RemoveStale(const QByteArray &path, int &error)
+bool RemoveStale(const QByteArray &path, SystemError &error)
 {
     const int fd = ::open(path.constData(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);
     if (fd >= 0 && ::flock(fd, LOCK_EX | LOCK_NB) != 0 && errno == EWOULDBLOCK) {
@@ -183,7 +196,7 @@ bool RemoveStale(const QByteArray &path, int &error)
     // A lock that cannot be opened (a link, or no permission to read it) is
     // removed all the same: no holder can keep it open either.
     const bool removed = ::unlink(path.constData()) == 0 || errno == ENOENT;
-    error = removed ? 0 : errno;
+    error = removed ? SystemError() : SystemError::lastPosix();
     if (fd >= 0)
         ::close(fd);
     return removed;
@@ -198,12 +211,11 @@ LockFile::LockFile(const QString &fileName, std::chrono::milliseconds staleAfter
 
 LockFile::~LockFile() { unlock(); }
 
-LockFile::Result LockFile::lock(std::chrono::milliseconds wait, const std::function<void()> &whileWaiting)
+LockFile::Result LockFile::tryLock()
 {
     posix::IgnoreFileSizeSignal();
     const QByteArray path = QFile::encodeName(fileName_);
-    const QDeadlineTimer deadline(wait);
-    error_ = 0;
+    error_ = {};
     for (;;) {
         const int fd = ::open(path.constData(), O_RDWR | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
         if (fd >= 0) {
@@ -212,16 +224,17 @@ LockFile::Result LockFile::lock(std::chrono::milliseconds wait, const std::funct
             if (const int error = posix::WriteAll(fd, LockContent()); error != 0) {
                 ::unlink(path.constData());
                 ::close(fd);
-                error_ = error;
+                error_ = SystemError::posix(error);
                 return Failed;
             }
             fd_ = fd;
             return Locked;
         }
         if (errno != EEXIST) {
-            error_ = errno;
+            error_ = SystemError::lastPosix();
             return Failed;
         }
+        // A lock that went, or was left behind, is tried for again at once.
         switch (Judge(path, staleAfter_)) {
         case Judgement::Gone:
             continue;
@@ -230,33 +243,26 @@ LockFile::Result LockFile::lock(std::chrono::milliseconds wait, const std::funct
         case Judgement::Stale:
             if (RemoveStale(path, error_))
                 continue;
-            if (error_ != 0)
-                return Failed;
-            break;
+            return error_.known() ? Failed : Busy;
         case Judgement::Live:
-            break;
-        }
-        if (deadline.hasExpired())
             return Busy;
-        if (whileWaiting)
-            whileWaiting();
-        QThread::msleep(static_cast<unsigned long>(std::clamp<qint64>(deadline.remainingTime(), 1, PollInterval.count())));
+        }
     }
 }
 
-int LockFile::unlock()
+SystemError LockFile::unlock()
 {
     if (fd_ < 0)
-        return 0;
+        return {};
     const QByteArray path = QFile::encodeName(fileName_);
     // Someone may have taken it for stale and made a lock of their own: that
     // one is not ours to remove. When that cannot be told, it is ours.
     struct stat held {}, named {};
     const bool another = ::fstat(fd_, &held) == 0 && ::lstat(path.constData(), &named) == 0 &&
                          (held.st_dev != named.st_dev || held.st_ino != named.st_ino);
-    int error = 0;
+    SystemError error;
     if (!another && ::unlink(path.constData()) != 0 && errno != ENOENT)
-        error = errno;
+        error = SystemError::lastPosix();
     ::close(fd_);
     fd_ = -1;
     error_ = error;
@@ -273,28 +279,52 @@ LockFile::LockFile(const QString &fileName, std::chrono::milliseconds staleAfter
 
 LockFile::~LockFile() = default;
 
-LockFile::Result LockFile::lock(std::chrono::milliseconds wait, const std::function<void()> &whileWaiting)
+LockFile::Result LockFile::tryLock()
 {
-    const QDeadlineTimer deadline(wait);
-    for (;;) {
-        if (lock_->tryLock(0))
-            return Locked;
-        if (lock_->error() != QLockFile::LockFailedError)
-            return Failed;
-        if (deadline.hasExpired())
-            return Busy;
-        if (whileWaiting)
-            whileWaiting();
-        QThread::msleep(static_cast<unsigned long>(std::clamp<qint64>(deadline.remainingTime(), 1, PollInterval.count())));
+    error_ = {};
+    if (lock_->tryLock(0))
+        return Locked;
+    // Taken before anything else can change it. QLockFile says no more than
+    // that it failed; Windows' last error is why, when the lock file could
+    // not be written.
+#ifdef Q_OS_WIN
+    const SystemError last = SystemError::lastWindows();
+#else
+    const SystemError last;
+#endif
+    switch (lock_->error()) {
+    case QLockFile::LockFailedError:
+        return Busy;
+    case QLockFile::PermissionError:
+        error_ = SystemError::windows(winerror::AccessDenied);
+        return Failed;
+    default:
+        error_ = last;
+        return Failed;
     }
 }
 
-int LockFile::unlock()
+SystemError LockFile::unlock()
 {
     lock_->unlock();
-    return 0;
+    return {};
 }
 
 #endif
+
+LockFile::Result LockFile::lock(std::chrono::milliseconds wait, const Pause &pause)
+{
+    const QDeadlineTimer deadline(wait);
+    for (;;) {
+        const Result result = tryLock();
+        if (result != Busy || deadline.hasExpired())
+            return result;
+        const std::chrono::milliseconds step(std::clamp<qint64>(deadline.remainingTime(), 1, PollInterval.count()));
+        if (pause)
+            pause(step);
+        else
+            QThread::msleep(static_cast<unsigned long>(step.count()));
+    }
+}
 
 } // namespace platform

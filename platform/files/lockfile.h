@@ -2,6 +2,8 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "platform/files/systemerror.h"
+
 #include <QString>
 
 #include <chrono>
@@ -31,23 +33,30 @@ public:
     LockFile(const LockFile &) = delete;
     LockFile &operator=(const LockFile &) = delete;
 
-    // Takes the lock, waiting up to `wait` while another program holds it
-    // and calling `whileWaiting` about every 50 ms meanwhile. Busy: it was
-    // still held when the wait ran out. IsFolder: a folder has the lock's name.
-    // Failed: no lock could be made; errorNumber() says why.
-    Result lock(std::chrono::milliseconds wait, const std::function<void()> &whileWaiting = {});
-    // Removes the lock file; 0, or the system's error number when it could
-    // not be removed (and other programs will wait for it as described above).
-    int unlock();
+    // How the time between two tries passes; a window runs its event loop
+    // meanwhile, so that it keeps painting.
+    using Pause = std::function<void(std::chrono::milliseconds)>;
 
-    // The system's error number of the last failure, 0 when it is not known.
-    int errorNumber() const { return error_; }
+    // Takes the lock, trying again about every 50 ms for up to `wait` while
+    // another program holds it. Between tries it sleeps, or calls `pause`
+    // when given. Busy: it was still held when the wait ran out. IsFolder: a
+    // folder has the lock's name. Failed: no lock could be made; error()
+    // says why.
+    Result lock(std::chrono::milliseconds wait, const Pause &pause = {});
+    // One try, without waiting: Busy while another program holds the lock.
+    Result tryLock();
+    // Removes the lock file; None, or the system's error when it could not
+    // be removed (and other programs will wait for it as described above).
+    SystemError unlock();
+
+    // The system's error of the last failure, None when it is not known.
+    SystemError error() const { return error_; }
     QString fileName() const { return fileName_; }
 
 private:
     QString fileName_;
     std::chrono::milliseconds staleAfter_;
-    int error_ = 0;
+    SystemError error_;
 #ifdef Q_OS_UNIX
     int fd_ = -1;
 #else

@@ -27,12 +27,12 @@ namespace {
 // Why the last file operation through Qt failed. Qt works through the Win32
 // API on Windows, which leaves errno alone and keeps its reason as the last
 // error.
-int LastSystemError()
+SystemError LastSystemError()
 {
 #ifdef Q_OS_WIN
-    return static_cast<int>(GetLastError());
+    return SystemError::lastWindows();
 #else
-    return errno;
+    return SystemError::lastPosix();
 #endif
 }
 #endif
@@ -93,12 +93,12 @@ TextReader::TextReader(const QString &fileName, qsizetype maxLineBytes)
 #ifdef Q_OS_UNIX
     fd_ = ::open(QFile::encodeName(fileName).constData(), O_RDONLY | O_CLOEXEC);
     if (fd_ < 0)
-        errorNumber_ = errno;
+        error_ = SystemError::lastPosix();
     failed_ = fd_ < 0;
 #else
     failed_ = !file_.open(QIODevice::ReadOnly | QIODevice::Unbuffered);
     if (failed_)
-        errorNumber_ = LastSystemError();
+        error_ = LastSystemError();
 #endif
 }
 
@@ -131,7 +131,7 @@ bool TextReader::fill()
             got = ::read(fd_, buffer_.data(), static_cast<size_t>(ChunkSize));
         while (got < 0 && errno == EINTR);
         if (got < 0) {
-            errorNumber_ = errno;
+            error_ = SystemError::lastPosix();
             failed_ = true;
         }
     }
@@ -139,7 +139,7 @@ bool TextReader::fill()
     if (file_.isOpen()) {
         got = file_.read(buffer_.data(), ChunkSize);
         if (got < 0) {
-            errorNumber_ = LastSystemError();
+            error_ = LastSystemError();
             failed_ = true;
         }
     }
@@ -196,8 +196,9 @@ void TextWriter::writeLine(std::string_view utf8)
 QString TextWriter::commit()
 {
 #ifdef Q_OS_UNIX
-    errorNumber_ = posix::ReplaceFile(fileName_, content_);
-    return errorNumber_ == 0 ? QString() : QString::fromLocal8Bit(std::strerror(errorNumber_));
+    const int error = posix::ReplaceFile(fileName_, content_);
+    error_ = SystemError::posix(error);
+    return error == 0 ? QString() : QString::fromLocal8Bit(std::strerror(error));
 #else
     QSaveFile file(fileName_);
     // Unbuffered, so that a failing write is seen here, not in a flush
@@ -209,7 +210,7 @@ QString TextWriter::commit()
         while (!rest.isEmpty()) {
             const qint64 written = file.write(rest.data(), rest.size());
             if (written <= 0) {
-                errorNumber_ = LastSystemError();
+                error_ = LastSystemError();
                 const QString reason = file.errorString();
                 file.cancelWriting();
                 file.commit();
@@ -220,7 +221,7 @@ QString TextWriter::commit()
         if (file.commit())
             return {};
     }
-    errorNumber_ = LastSystemError();
+    error_ = LastSystemError();
     const QString reason = file.errorString();
     return reason.isEmpty() ? QStringLiteral("Unknown error") : reason;
 #endif

@@ -2,6 +2,8 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "platform/files/systemerror.h"
+
 #include <QByteArray>
 #include <QFile>
 #include <QString>
@@ -32,8 +34,8 @@ public:
     // True when the file did not open or a read failed: what was read may
     // not be all there is.
     bool failed() const { return failed_; }
-    // The system's error number of that failure, 0 when it is not known.
-    int errorNumber() const { return errorNumber_; }
+    // The system's error of that failure; None when it is not known.
+    SystemError error() const { return error_; }
 
     // True when no line is left, also after a read error and on a file that
     // did not open.
@@ -51,7 +53,7 @@ private:
     QFile file_;
 #endif
     bool failed_ = false;
-    int errorNumber_ = 0;
+    SystemError error_;
     QByteArray buffer_;
     qsizetype pos_ = 0;
     qsizetype maxLineBytes_;
@@ -71,15 +73,15 @@ public:
     // string on success, otherwise the reason it failed, in words a user can
     // read.
     QString commit();
-    // The system's error number of the first failure (errno; on Windows the
-    // last error, GetLastError()), 0 when it is not known; lets a caller say
+    // The system's error of the first failure (errno; on Windows the last
+    // error, GetLastError()), None when it is not known; lets a caller say
     // what went wrong in its own words.
-    int errorNumber() const { return errorNumber_; }
+    SystemError error() const { return error_; }
 
 private:
     QString fileName_;
     QByteArray content_;
-    int errorNumber_ = 0;
+    SystemError error_;
 };
 
 // Removes what writers of this file left behind when they were killed or
