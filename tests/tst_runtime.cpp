@@ -64,26 +64,6 @@ TEST(CInt_convertsLikeTheGameExpects)
     }
 }
 
-TEST(Val_readsTheLeadingNumber)
-{
-    const struct {
-        std::string text;
-        double expected;
-    } cases[] = {
-        {"", 0.0},
-        {"242", 242.0},
-        {"12abc", 12.0},
-        {"  -3.5 points", -3.5},
-        {"+2e2x", 200.0},
-        {"1e", 1.0},
-        {"abc", 0.0},
-        {"1e999", 0.0}, // too large for a double
-        {"3\xC3\xA9", 3.0},
-    };
-    for (const auto &c : cases)
-        CHECK_EQ(Val(c.text), c.expected);
-}
-
 TEST(ScanNumber_tellsWholeNumbersFromTheRest)
 {
     CHECK(ScanNumber("-12").IsPlainInteger());
@@ -100,30 +80,10 @@ TEST(Numbers_becomePlainText)
 {
     CHECK_EQ(Str(7), "7");
     CHECK_EQ(Str(-12), "-12");
-    CHECK_EQ(ShortestText(242.0), "242");
-    CHECK_EQ(ShortestText(0.0), "0");
-    CHECK_EQ(ShortestText(-0.0), "0");
-    CHECK_EQ(ShortestText(-7.25), "-7.25");
-    CHECK_EQ(ShortestText(1.5), "1.5");
-    CHECK_EQ(ShortestText(0.1 + 0.2), "0.30000000000000004");
-    // The exponent form only where it is shorter.
-    CHECK_EQ(ShortestText(4900000.0), "4900000");
-    CHECK_EQ(ShortestText(100000.0), "1e+05");
-    CHECK_EQ(ShortestText(0.00012), "0.00012");
-    CHECK_EQ(ShortestText(0.0001), "1e-04");
-    CHECK_EQ(ShortestText(1.5e-100), "1.5e-100");
-    CHECK_EQ(ShortestText(std::numeric_limits<double>::infinity()), "inf");
 }
 
-TEST(CheckedArithmetic_throwsInsteadOfWrapping)
+TEST(CInt_ofADoubleOutOfRangeThrows)
 {
-    CHECK_EQ(int(Add16(32766, 1)), 32767);
-    CHECK_THROWS(RuntimeError, Add16(32767, 1));
-    CHECK_THROWS(RuntimeError, Add16(-32768, -1));
-    CHECK_EQ(int(Floor16(6.9999)), 6);
-    CHECK_EQ(int(Floor16(-0.5)), -1);
-    CHECK_THROWS(RuntimeError, Floor16(40000.0));
-    CHECK_THROWS(RuntimeError, Floor16(std::numeric_limits<double>::quiet_NaN()));
     CHECK_THROWS(RuntimeError, CInt(1e10));
 }
 

@@ -32,10 +32,6 @@ struct NumberScan
 };
 NumberScan ScanNumber(std::string_view text);
 
-// The numeric value of a text: the number at its start after leading blanks,
-// 0 when there is none ("12abc" is 12, "" is 0).
-double Val(std::string_view text);
-
 // Text to a 16-bit integer: blanks around the number are allowed and a
 // fraction rounds to the nearest whole number, halves to even ("2.5" is 2,
 // "3.5" is 4). An empty text, anything that is not a number and a value
@@ -47,17 +43,5 @@ std::int16_t CInt(double value);
 
 // Plain decimal digits, a minus sign when negative, no blanks.
 std::string Str(long long value);
-
-// The shortest text that reads back as the same double; whole numbers
-// show without a decimal point. Very large and very small values take an
-// exponent ("1e+20", "1e-05") when that is shorter, never on a tie
-// ("4900000", not "4.9e+06").
-std::string ShortestText(double value);
-
-// Floor of a value as a 16-bit integer; out of range throws RuntimeError.
-std::int16_t Floor16(double value);
-
-// 16-bit addition that throws RuntimeError instead of wrapping.
-std::int16_t Add16(std::int16_t a, std::int16_t b);
 
 } // namespace platform

@@ -14,24 +14,10 @@
 // write the same digits.
 namespace platform {
 
-inline double Val(QStringView text)
-{
-    const QByteArray utf8 = text.toUtf8();
-    return Val(std::string_view(utf8.constData(), static_cast<std::size_t>(utf8.size())));
-}
-
 inline std::int16_t CInt(QStringView text)
 {
     const QByteArray utf8 = text.toUtf8();
     return CInt(std::string_view(utf8.constData(), static_cast<std::size_t>(utf8.size())));
 }
-
-// Str and ShortestText for captions.
-namespace qt {
-
-inline QString Str(long long value) { return QString::number(value); }
-inline QString ShortestText(double value) { return QString::fromStdString(platform::ShortestText(value)); }
-
-} // namespace qt
 
 } // namespace platform
