@@ -4,6 +4,7 @@
 
 #include "platform/accessibility/accessibility.h"
 #include "platform/widgets/forms.h"
+#include "pipstack_version.h"
 
 #include <QCoreApplication>
 
@@ -11,8 +12,8 @@ namespace app {
 
 void NameApplication()
 {
-    QCoreApplication::setApplicationName(QStringLiteral("Pipstack"));
-    QCoreApplication::setApplicationVersion(QStringLiteral("1.00"));
+    QCoreApplication::setApplicationName(QStringLiteral(PIPSTACK_NAME));
+    QCoreApplication::setApplicationVersion(QStringLiteral(PIPSTACK_VERSION));
 }
 
 void SetUpApplication()

@@ -7,6 +7,7 @@
 #include "platform/widgets/forms.h"
 #include "platform/runtime/rnd.h"
 #include "core/modQuintix.h"
+#include "pipstack_version.h"
 
 #include <QAccessible>
 #include <QApplication>
@@ -209,7 +210,7 @@ void TestGame::startUp_showsTheFrameAndItsMenu()
     QVERIFY(!frame->windowIcon().isNull());
     QCOMPARE(frame->windowIcon().actualSize(QSize(32, 32)), QSize(32, 32));
     QCOMPARE(QApplication::applicationName(), u"Pipstack"_s);
-    QCOMPARE(QApplication::applicationVersion(), u"1.00"_s);
+    QCOMPARE(QApplication::applicationVersion(), QStringLiteral(PIPSTACK_VERSION));
     QCOMPARE(PlayerCount, 0);
     QVERIFY(frame->area()->subWindowList().isEmpty());
     QVERIFY(!frame->tNewPlay.Enabled());
