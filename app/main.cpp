@@ -14,8 +14,6 @@
 #include <cstdio>
 
 #ifdef Q_OS_WIN
-#include "platform/files/playfolder.h"
-
 #include <QDir>
 #include <QFontDatabase>
 #include <qt_windows.h>
@@ -53,14 +51,14 @@ void AddOwnFonts()
 }
 
 // The portable game plays in its own folder, the installed one in the
-// player's: see PlayFolder(). Where neither can be made, it plays where it
-// was started, and a save says what went wrong.
+// player's: see app::EnterPlayFolder(). Where neither can be made, it plays
+// where it was started, and a save says what went wrong.
 void EnterPlayFolder()
 {
     QString roaming = qEnvironmentVariable("APPDATA");
     if (roaming.isEmpty())
         roaming = QDir::homePath();
-    platform::EnterPlayFolder(QCoreApplication::applicationDirPath(), roaming);
+    app::EnterPlayFolder(QCoreApplication::applicationDirPath(), roaming);
 }
 #endif
 

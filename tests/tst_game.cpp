@@ -11,6 +11,7 @@
 
 #include <QAccessible>
 #include <QApplication>
+#include <QDir>
 #include <QMdiArea>
 #include <QMenu>
 #include <QMenuBar>
@@ -165,6 +166,7 @@ private slots:
     void cleanup() { dropTable(); }
 
     void startUp_showsTheFrameAndItsMenu();
+    void startUp_playsBesideAPortableCopyElseInThePlayersFolder();
     void warningSwitch_greysTheStateInForce();
     void viewHighScores_opensOneTable();
     void exit_unloadsEveryWindowHiddenOnesToo();
@@ -236,6 +238,21 @@ void TestGame::startUp_showsTheFrameAndItsMenu()
 
     // The restored frame: a 9840 x 8310 twip client area.
     QCOMPARE(frame->area()->size(), QSize(656, 554));
+}
+
+// The zip's windows/portable.txt keeps a copy's scores beside it; an
+// installed game plays in the player's %APPDATA%\Pipstack, where the
+// Windows install check looks for them.
+void TestGame::startUp_playsBesideAPortableCopyElseInThePlayersFolder()
+{
+    testkit::WorkDir dir;
+    const QString program = dir.path() + u"/Program"_s, roaming = dir.path() + u"/Roaming"_s;
+    QVERIFY(QDir().mkpath(program));
+    QVERIFY(app::EnterPlayFolder(program, roaming));
+    QCOMPARE(QDir::currentPath(), roaming + u"/Pipstack"_s);
+    dir.write(u"Program/portable.txt"_s, "");
+    QVERIFY(app::EnterPlayFolder(program, roaming));
+    QCOMPARE(QDir::currentPath(), program);
 }
 
 void TestGame::warningSwitch_greysTheStateInForce()
