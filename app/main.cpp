@@ -83,17 +83,21 @@ int AnswerCommandLine(int argc, char *argv[])
     // "-platform" is one unknown option, not eight unknown letters.
     parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
     parser.setApplicationDescription(
-        QStringLiteral("A dice game for one to eight players: roll five dice up to three times a turn\n"
-                       "and fill a scorecard of thirteen categories."));
+        QCoreApplication::translate("CommandLine",
+                                    "A dice game for one to eight players: roll five dice up to three times a turn\n"
+                                    "and fill a scorecard of thirteen categories."));
     const QCommandLineOption help({QStringLiteral("h"), QStringLiteral("help")},
-                                  QStringLiteral("Displays this help."));
+                                  QCoreApplication::translate("CommandLine", "Displays this help."));
     parser.addOption(help);
     const QCommandLineOption version = parser.addVersionOption();
 
     QTextStream out(stdout);
     QTextStream err(stderr);
     if (!parser.parse(arguments)) {
-        err << "pipstack: " << parser.errorText() << " Try 'pipstack --help'.\n";
+        //: %1 is Qt's own message; "pipstack" is the command typed, in every language.
+        err << QCoreApplication::translate("CommandLine", "pipstack: %1 Try 'pipstack --help'.")
+                   .arg(parser.errorText())
+            << '\n';
         return 2;
     }
     // Words that are no option, or a bare "--", are as wrong as an unknown option.
@@ -106,8 +110,10 @@ int AnswerCommandLine(int argc, char *argv[])
         out << QCoreApplication::applicationName() << ' ' << QCoreApplication::applicationVersion() << '\n';
         return 0;
     }
-    err << "pipstack: unexpected argument '" << (words.isEmpty() ? QStringLiteral("--") : words.constFirst())
-        << "'. Try 'pipstack --help'.\n";
+    //: "pipstack" is the command typed, in every language.
+    err << QCoreApplication::translate("CommandLine", "pipstack: unexpected argument '%1'. Try 'pipstack --help'.")
+               .arg(words.isEmpty() ? QStringLiteral("--") : words.constFirst())
+        << '\n';
     return 2;
 }
 
