@@ -14,8 +14,6 @@
 #include <cstdio>
 
 #ifdef Q_OS_WIN
-#include "platform/files/playfolder.h"
-
 #include <QDir>
 #include <QFontDatabase>
 #include <qt_windows.h>
@@ -53,14 +51,14 @@ void AddOwnFonts()
 }
 
 // The portable game plays in its own folder, the installed one in the
-// player's: see PlayFolder(). Where neither can be made, it plays where it
-// was started, and a save says what went wrong.
+// player's: see app::EnterPlayFolder(). Where neither can be made, it plays
+// where it was started, and a save says what went wrong.
 void EnterPlayFolder()
 {
     QString roaming = qEnvironmentVariable("APPDATA");
     if (roaming.isEmpty())
         roaming = QDir::homePath();
-    platform::EnterPlayFolder(QCoreApplication::applicationDirPath(), roaming);
+    app::EnterPlayFolder(QCoreApplication::applicationDirPath(), roaming);
 }
 #endif
 
@@ -85,17 +83,21 @@ int AnswerCommandLine(int argc, char *argv[])
     // "-platform" is one unknown option, not eight unknown letters.
     parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
     parser.setApplicationDescription(
-        QStringLiteral("A dice game for one to eight players: roll five dice up to three times a turn\n"
-                       "and fill a scorecard of thirteen categories."));
+        QCoreApplication::translate("CommandLine",
+                                    "A dice game for one to eight players: roll five dice up to three times a turn\n"
+                                    "and fill a scorecard of thirteen categories."));
     const QCommandLineOption help({QStringLiteral("h"), QStringLiteral("help")},
-                                  QStringLiteral("Displays this help."));
+                                  QCoreApplication::translate("CommandLine", "Displays this help."));
     parser.addOption(help);
     const QCommandLineOption version = parser.addVersionOption();
 
     QTextStream out(stdout);
     QTextStream err(stderr);
     if (!parser.parse(arguments)) {
-        err << "pipstack: " << parser.errorText() << " Try 'pipstack --help'.\n";
+        //: %1 is Qt's own message; "pipstack" is the command typed, in every language.
+        err << QCoreApplication::translate("CommandLine", "pipstack: %1 Try 'pipstack --help'.")
+                   .arg(parser.errorText())
+            << '\n';
         return 2;
     }
     // Words that are no option, or a bare "--", are as wrong as an unknown option.
@@ -108,8 +110,10 @@ int AnswerCommandLine(int argc, char *argv[])
         out << QCoreApplication::applicationName() << ' ' << QCoreApplication::applicationVersion() << '\n';
         return 0;
     }
-    err << "pipstack: unexpected argument '" << (words.isEmpty() ? QStringLiteral("--") : words.constFirst())
-        << "'. Try 'pipstack --help'.\n";
+    //: "pipstack" is the command typed, in every language.
+    err << QCoreApplication::translate("CommandLine", "pipstack: unexpected argument '%1'. Try 'pipstack --help'.")
+               .arg(words.isEmpty() ? QStringLiteral("--") : words.constFirst())
+        << '\n';
     return 2;
 }
 

@@ -4,8 +4,9 @@
 #
 # The game for 64-bit Windows, cross-built on Debian with MinGW-w64:
 #   bash scripts/windows.sh build   leaves in build-windows/ the portable zip
-#                                   pipstack-1.00-windows-x64.zip and the
-#                                   installer pipstack-1.00-setup.exe
+#                                   pipstack-VERSION-windows-x64.zip and the
+#                                   installer pipstack-VERSION-setup.exe, with
+#                                   the VERSION of project() in CMakeLists.txt
 #   bash scripts/windows.sh test    builds them, then runs the test suite, the
 #                                   command-line check and the install check
 #                                   under Wine, headless
@@ -15,7 +16,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 root=$PWD
-version=1.00
+version= # read from the build once it is configured
 build=$root/build-windows
 qt_tarball_name=qt6-mingw-6.4.2-x86_64.tar.xz
 
@@ -80,7 +81,7 @@ stage() {
     mkdir -p "$stage/fonts" "$stage/licences/DejaVu"
     cp /usr/share/fonts/truetype/dejavu/DejaVuSans{,Condensed}.ttf "$stage/fonts/"
     cp /usr/share/doc/fonts-dejavu-core/copyright "$stage/licences/DejaVu/copyright.txt"
-    cp windows/README.txt "$stage/README.txt"
+    sed "s/@VERSION@/$version/" windows/README.txt >"$stage/README.txt"
     sed -n '/^License: Expat/,/^$/p' debian/copyright | sed '1d; s/^ //; s/^\.$//' >"$stage/licences/Pipstack.txt"
     cp "$qt"/LICENSES/* "$stage/licences/Qt/"
     cp /usr/share/doc/gcc-mingw-w64-base/copyright "$stage/licences/MinGW-w64/gcc-runtime.txt"
@@ -109,7 +110,7 @@ package() {
         find . -type f | sort | sed -e 's|^\./||' -e 's|/|\\|g' -e 's|.*|Delete "$INSTDIR\\&"|'
         find . -mindepth 1 -type d | sort -r | sed -e 's|^\./||' -e 's|/|\\|g' -e 's|.*|RMDir "$INSTDIR\\&"|'
     }) >"$build/stage/uninstall-files.nsh"
-    makensis -V2 -DVERSION="$version" -DSTAGE="$build/stage" -DOUTFILE="$build/pipstack-$version-setup.exe" \
+    makensis -V2 -DBUILD="$build" -DSTAGE="$build/stage" -DOUTFILE="$build/pipstack-$version-setup.exe" \
         windows/pipstack.nsi
 }
 
@@ -119,6 +120,8 @@ build_all() {
     echo "== Windows build against $qt"
     "$qt/bin/qt-cmake" -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
         -DCMAKE_CROSSCOMPILING_EMULATOR=wine --no-warn-unused-cli >/dev/null
+    version=$(sed -n 's/^!define VERSION "\(.*\)"$/\1/p' "$build/version.nsh")
+    [ -n "$version" ] || { echo "no version in $build/version.nsh" >&2; exit 1; }
     cmake --build "$build" --parallel "$(nproc)"
     stage
     package

@@ -5,12 +5,13 @@
 # answer on standard output, anything else is refused on one line of standard
 # error with status 2. Had it tried to open a window, Qt would abort here.
 set -euo pipefail
-program=$1
+# The program, then what --version must print ("Pipstack 1.00").
+program=$1 version_line=$2
 unset DISPLAY WAYLAND_DISPLAY QT_QPA_PLATFORM
 fail() { echo "$*"; exit 1; }
 
-[ "$("$program" --version)" = "Pipstack 1.00" ] || fail "--version does not print 'Pipstack 1.00'"
-[ "$("$program" -v)" = "Pipstack 1.00" ] || fail "-v does not print the version"
+[ "$("$program" --version)" = "$version_line" ] || fail "--version does not print '$version_line'"
+[ "$("$program" -v)" = "$version_line" ] || fail "-v does not print the version"
 [[ "$("$program" --help)" == "Usage: pipstack [options]"$'\n'* ]] || fail "--help does not print the usage line"
 
 # Each case: the arguments, then the word the error must name.

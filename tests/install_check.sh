@@ -5,8 +5,8 @@
 # then starts the installed game once through its launcher.
 set -euo pipefail
 # The build folder, then the launcher's, the program's and the pictures'
-# folders as configured, relative to the prefix.
-build=$1 bin=$2 libexec=$3 data=$4
+# folders as configured, relative to the prefix, then what --version prints.
+build=$1 bin=$2 libexec=$3 data=$4 version_line=$5
 root=$(mktemp -d)
 trap 'rm -rf "$root"' EXIT
 cmake --install "$build" --prefix "$root/usr" >/dev/null
@@ -31,7 +31,7 @@ fi
 # game there; the game runs until stopped.
 export HOME="$root/home" XDG_DATA_HOME="$root/home/data" QT_QPA_PLATFORM=offscreen
 # Arguments go through to the program, which answers without starting a game.
-[ "$("$root/usr/$bin/pipstack" --version)" = "Pipstack 1.00" ] || { echo "the launcher lost --version"; exit 1; }
+[ "$("$root/usr/$bin/pipstack" --version)" = "$version_line" ] || { echo "the launcher lost --version"; exit 1; }
 [ ! -e "$XDG_DATA_HOME" ] || { echo "--version set up a player's folder"; exit 1; }
 status=0
 timeout 2 "$root/usr/$bin/pipstack" || status=$?

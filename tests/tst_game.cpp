@@ -7,9 +7,11 @@
 #include "platform/widgets/forms.h"
 #include "platform/runtime/rnd.h"
 #include "core/modQuintix.h"
+#include "pipstack_version.h"
 
 #include <QAccessible>
 #include <QApplication>
+#include <QDir>
 #include <QMdiArea>
 #include <QMenu>
 #include <QMenuBar>
@@ -166,6 +168,7 @@ private slots:
     void cleanup() { dropTable(); }
 
     void startUp_showsTheFrameAndItsMenu();
+    void startUp_playsBesideAPortableCopyElseInThePlayersFolder();
     void warningSwitch_greysTheStateInForce();
     void viewHighScores_opensOneTable();
     void exit_unloadsEveryWindowHiddenOnesToo();
@@ -212,7 +215,7 @@ void TestGame::startUp_showsTheFrameAndItsMenu()
     QVERIFY(!frame->windowIcon().isNull());
     QCOMPARE(frame->windowIcon().actualSize(QSize(32, 32)), QSize(32, 32));
     QCOMPARE(QApplication::applicationName(), u"Pipstack"_s);
-    QCOMPARE(QApplication::applicationVersion(), u"1.00"_s);
+    QCOMPARE(QApplication::applicationVersion(), QStringLiteral(PIPSTACK_VERSION));
     QCOMPARE(PlayerCount(), 0);
     QVERIFY(frame->area()->subWindowList().isEmpty());
     QVERIFY(!frame->tNewPlay.Enabled());
@@ -238,6 +241,21 @@ void TestGame::startUp_showsTheFrameAndItsMenu()
 
     // The restored frame: a 9840 x 8310 twip client area.
     QCOMPARE(frame->area()->size(), QSize(656, 554));
+}
+
+// The zip's windows/portable.txt keeps a copy's scores beside it; an
+// installed game plays in the player's %APPDATA%\Pipstack, where the
+// Windows install check looks for them.
+void TestGame::startUp_playsBesideAPortableCopyElseInThePlayersFolder()
+{
+    testkit::WorkDir dir;
+    const QString program = dir.path() + u"/Program"_s, roaming = dir.path() + u"/Roaming"_s;
+    QVERIFY(QDir().mkpath(program));
+    QVERIFY(app::EnterPlayFolder(program, roaming));
+    QCOMPARE(QDir::currentPath(), roaming + u"/Pipstack"_s);
+    dir.write(u"Program/portable.txt"_s, "");
+    QVERIFY(app::EnterPlayFolder(program, roaming));
+    QCOMPARE(QDir::currentPath(), program);
 }
 
 void TestGame::warningSwitch_greysTheStateInForce()

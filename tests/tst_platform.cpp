@@ -419,23 +419,29 @@ void TestPlatform::lockTriesAgainAfterEachPauseUntilItsWaitRunsOut()
 
 void TestPlatform::playFolderIsBesideAPortableGameElseThePlayers()
 {
+    // Whatever the program calls its marker and its folder: none of it is
+    // written into the platform.
+    const QString marker = u"copy.ini"_s, name = u"Game Files"_s;
     testkit::WorkDir dir;
-    const QString program = dir.path() + u"/Games/Pipstack"_s, roaming = dir.path() + u"/Roaming"_s;
+    const QString program = dir.path() + u"/Games/Game"_s, roaming = dir.path() + u"/Roaming"_s;
     QVERIFY(QDir().mkpath(program));
 
     // Installed: the player's folder, made on the way in.
-    QVERIFY(EnterPlayFolder(program, roaming));
-    QCOMPARE(QDir::currentPath(), roaming + u"/Pipstack"_s);
+    QVERIFY(EnterPlayFolder(program, roaming, marker, name));
+    QCOMPARE(QDir::currentPath(), roaming + u'/' + name);
 
-    // Portable: the marker keeps everything beside the program.
-    dir.write(u"Games/Pipstack/portable.txt"_s, "");
-    QVERIFY(EnterPlayFolder(program + u'/', roaming));
+    // Portable: the marker keeps everything beside the program; another
+    // program's marker does not.
+    dir.write(u"Games/Game/portable.txt"_s, "");
+    QCOMPARE(PlayFolder(program, roaming, marker, name), roaming + u'/' + name);
+    dir.write(u"Games/Game/"_s + marker, "");
+    QVERIFY(EnterPlayFolder(program + u'/', roaming, marker, name));
     QCOMPARE(QDir::currentPath(), program);
 
     // A file where the player's folder must go leaves the working directory alone.
-    QVERIFY(QFile::remove(u"portable.txt"_s) && QDir().rmdir(roaming + u"/Pipstack"_s));
-    dir.write(u"Roaming/Pipstack"_s, "");
-    QVERIFY(!EnterPlayFolder(program, roaming));
+    QVERIFY(QFile::remove(marker) && QDir().rmdir(roaming + u'/' + name));
+    dir.write(u"Roaming/"_s + name, "");
+    QVERIFY(!EnterPlayFolder(program, roaming, marker, name));
     QCOMPARE(QDir::currentPath(), program);
 }
 

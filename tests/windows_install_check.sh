@@ -42,6 +42,11 @@ for file in pipstack.exe Uninstall.exe Qt6Widgets.dll libstdc++-6.dll platforms/
     [ -f "$installed/$file" ] || fail "not installed: $file"
 done
 [ ! -e "$installed/portable.txt" ] || fail "the installed game was made portable"
+# The version Explorer shows in the program's properties, from its resources.
+for field in FileVersion ProductVersion; do
+    shown=$(strings -el "$installed/pipstack.exe" | grep -A1 -x "$field" | sed -n 2p)
+    [ "$shown" = "$version" ] || fail "pipstack.exe's $field reads '$shown', not $version"
+done
 [ -f "$start_menu" ] || fail "no Start menu entry"
 wine reg query "$key" /v DisplayVersion 2>/dev/null | grep -q "$version" || fail "not in Apps & Features"
 wine reg query "$key" /v UninstallString 2>/dev/null | grep -q 'Uninstall.exe' || fail "no uninstall command"

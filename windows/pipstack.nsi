@@ -2,7 +2,8 @@
 ; SPDX-License-Identifier: MIT
 ;
 ; The installer, for every user of the machine. Made by scripts/windows.sh:
-;   makensis -DVERSION=1.00 -DSTAGE=<stage folder> -DOUTFILE=<setup.exe> pipstack.nsi
+;   makensis -DBUILD=<build folder> -DSTAGE=<stage folder> -DOUTFILE=<setup.exe> pipstack.nsi
+; The version comes from the build folder's version.nsh, which CMake makes.
 ; An installed game cannot write into Program Files, so it keeps its high
 ; scores in each player's %APPDATA%\Pipstack, which uninstalling leaves alone.
 
@@ -11,6 +12,7 @@ Target amd64-unicode
 SetCompressor /SOLID lzma
 !include "MUI2.nsh"
 !include "FileFunc.nsh"
+!include "${BUILD}/version.nsh"
 
 !define UNINSTALL_KEY "Software\Microsoft\Windows\CurrentVersion\Uninstall\Pipstack"
 
@@ -21,7 +23,7 @@ InstallDirRegKey HKLM "${UNINSTALL_KEY}" "InstallLocation"
 RequestExecutionLevel admin
 ManifestDPIAware true
 
-VIProductVersion "1.0.0.0"
+VIProductVersion "${FILE_VERSION}"
 VIAddVersionKey "ProductName" "Pipstack"
 VIAddVersionKey "ProductVersion" "${VERSION}"
 VIAddVersionKey "FileVersion" "${VERSION}"

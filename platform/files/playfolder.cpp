@@ -5,20 +5,20 @@
 #include <QDir>
 #include <QFileInfo>
 
-using namespace Qt::StringLiterals;
-
 namespace platform {
 
-QString PlayFolder(const QString &programFolder, const QString &roamingFolder)
+QString PlayFolder(const QString &programFolder, const QString &roamingFolder, const QString &marker,
+                   const QString &name)
 {
-    if (QFileInfo(QDir(programFolder).filePath(u"portable.txt"_s)).isFile())
+    if (QFileInfo(QDir(programFolder).filePath(marker)).isFile())
         return QDir::cleanPath(programFolder);
-    return QDir::cleanPath(QDir(roamingFolder).filePath(u"Pipstack"_s));
+    return QDir::cleanPath(QDir(roamingFolder).filePath(name));
 }
 
-bool EnterPlayFolder(const QString &programFolder, const QString &roamingFolder)
+bool EnterPlayFolder(const QString &programFolder, const QString &roamingFolder, const QString &marker,
+                     const QString &name)
 {
-    const QString folder = PlayFolder(programFolder, roamingFolder);
+    const QString folder = PlayFolder(programFolder, roamingFolder, marker, name);
     return QDir().mkpath(folder) && QDir::setCurrent(folder);
 }
 

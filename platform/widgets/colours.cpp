@@ -3,6 +3,7 @@
 #include "platform/widgets/colours.h"
 
 #include <QPalette>
+#include <QWidget>
 
 #include <algorithm>
 #include <cmath>
@@ -110,6 +111,11 @@ QColor shownColour(std::uint32_t value, const QPalette &palette)
     if (value == vbRed)
         return legibleRed(background);
     return legible(FromColorValue(value), background, PlainContrast);
+}
+
+const QPalette &surroundings(const QWidget *widget)
+{
+    return widget->parentWidget() ? widget->parentWidget()->palette() : widget->palette();
 }
 
 } // namespace platform

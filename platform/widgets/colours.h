@@ -7,6 +7,7 @@
 #include <cstdint>
 
 class QPalette;
+class QWidget;
 
 namespace platform {
 
@@ -41,5 +42,9 @@ QColor plainColour(const QPalette &palette);
 // text on every background, at the red ratio wherever some red can reach it,
 // and never below the ratio of lines.
 QColor shownColour(std::uint32_t value, const QPalette &palette);
+
+// Labels paint on their parent's background; a theme's text colour is read
+// from the parent too, as a label's own palette may carry its colour value.
+const QPalette &surroundings(const QWidget *widget);
 
 } // namespace platform

@@ -30,83 +30,6 @@ QRect TwipsRect(int left, int top, int width, int height)
     return {Px(left), Px(top), Px(width), Px(height)};
 }
 
-namespace {
-
-// Labels paint on their parent's background; a theme's text colour is read
-// from the parent too, as a label's own palette may carry its colour value.
-const QPalette &surroundings(const QWidget *widget)
-{
-    return widget->parentWidget() ? widget->parentWidget()->palette() : widget->palette();
-}
-
-// -- operable without a mouse ----------------------------------------------------
-
-// Space or Enter, without modifiers.
-bool isPressKey(const QKeyEvent *event)
-{
-    const int key = event->key();
-    return (key == Qt::Key_Space || key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Select) &&
-           (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier;
-}
-
-// Where the focus is: a bold dashed square just inside the control, in the
-// window's text colour whatever the control's own. Neither a Shape (a solid
-// rounded frame in the highlight colour) nor a label's thin border or red or
-// black caption looks like it.
-void paintFocusFrame(QPainter &painter, const QWidget *widget)
-{
-    if (!widget->hasFocus())
-        return;
-    const QPalette &around = surroundings(widget);
-    const QRectF frame = QRectF(widget->rect()).adjusted(2, 2, -2, -2);
-    // The gaps between the dashes are in the window's colour: on a dark
-    // theme the dashes are light, and a white picture would swallow them.
-    painter.setPen(QPen(around.color(QPalette::Window), 2));
-    painter.drawRect(frame);
-    QPen pen(plainColour(around), 2);
-    pen.setCapStyle(Qt::FlatCap); // square caps would close the gaps
-    pen.setDashPattern({1.5, 1.5});
-    painter.setPen(pen);
-    painter.drawRect(frame);
-}
-
-} // namespace
-
-Clicks::Clicks(QWidget *control, std::function<void()> emitClick)
-    : control_(control)
-    , emitClick_(std::move(emitClick))
-{
-}
-
-void Clicks::setClickable(bool on) { control_->setFocusPolicy(on ? Qt::TabFocus : Qt::NoFocus); }
-
-bool Clicks::clickable() const { return control_->focusPolicy() != Qt::NoFocus; }
-
-void Clicks::click() const
-{
-    if (control_->isVisible() && control_->isEnabled())
-        emitClick_();
-}
-
-void Clicks::press(const QMouseEvent *event) { pressed_ = event->button() == Qt::LeftButton; }
-
-bool Clicks::release(const QMouseEvent *event)
-{
-    const bool click =
-        pressed_ && event->button() == Qt::LeftButton && control_->rect().contains(event->position().toPoint());
-    pressed_ = false;
-    return click;
-}
-
-bool Clicks::key(const QKeyEvent *event) const
-{
-    if (!clickable() || !isPressKey(event))
-        return false;
-    if (!event->isAutoRepeat())
-        click();
-    return true;
-}
-
 // -- Label ------------------------------------------------------------------
 
 Label::Label(QWidget *parent, const QRect &geometry)
@@ -394,23 +317,6 @@ void Line::paintEvent(QPaintEvent *)
     const QPoint to = pixels.toDevice.map(QPointF(to_)).toPoint();
     pixels.fill(painter, QRect(from, QSize(to.x() - from.x() + pixels.width, to.y() - from.y() + pixels.width)),
                 plainColour(palette()));
-}
-
-// -- Timer ------------------------------------------------------------------
-
-Timer::Timer(QObject *parent, int interval)
-    : QObject(parent)
-{
-    timer_.setInterval(interval);
-    connect(&timer_, &QTimer::timeout, this, &Timer::Tick);
-}
-
-void Timer::setEnabled(bool on)
-{
-    if (on && !timer_.isActive())
-        timer_.start();
-    else if (!on)
-        timer_.stop();
 }
 
 } // namespace platform

@@ -2,16 +2,17 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "platform/widgets/clicks.h"
 #include "platform/widgets/colours.h"
+// A form's timer is one of its controls, as its labels and buttons are.
+#include "platform/widgets/timer.h"
 
 #include <QLabel>
 #include <QPixmap>
 #include <QPointer>
 #include <QPushButton>
-#include <QTimer>
 
 #include <cstdint>
-#include <functional>
 
 class QShortcut;
 
@@ -21,32 +22,6 @@ namespace platform {
 constexpr int TwipsPerPixel = 15;
 int Px(int twips);
 QRect TwipsRect(int left, int top, int width, int height);
-
-// What makes a label or a picture box clickable. A press and a release of the
-// left button, both on the control, are a click. Once made clickable from the
-// keyboard, the control joins the tab order, and Space or Enter while it has
-// the focus is a click too (a key held down clicks once); only Tab gives it
-// the focus, never a click, so for a mouse player nothing changes.
-class Clicks
-{
-public:
-    Clicks(QWidget *control, std::function<void()> emitClick);
-
-    void setClickable(bool on);
-    bool clickable() const;
-    // A click, if one could reach the control now.
-    void click() const;
-    void press(const QMouseEvent *event);
-    // True when this release completes a click.
-    bool release(const QMouseEvent *event);
-    // True when the key is one that clicks; it has then been acted on.
-    bool key(const QKeyEvent *event) const;
-
-private:
-    QWidget *control_;
-    std::function<void()> emitClick_;
-    bool pressed_ = false;
-};
 
 // A text label. Its text colour and caption are the state the program reads
 // back, so both are plain properties here, and the caption is the only way to
@@ -198,26 +173,6 @@ protected:
 
 private:
     QPoint from_, to_;
-};
-
-// While Enabled, one tick per Interval on the user-interface thread.
-class Timer : public QObject
-{
-    Q_OBJECT
-
-public:
-    explicit Timer(QObject *parent, int interval);
-
-    bool Enabled() const { return timer_.isActive(); }
-    void setEnabled(bool on);
-    int Interval() const { return timer_.interval(); }
-    void setInterval(int milliseconds) { timer_.setInterval(milliseconds); }
-
-signals:
-    void Tick();
-
-private:
-    QTimer timer_;
 };
 
 } // namespace platform
