@@ -36,7 +36,7 @@ mdiMain::mdiMain(QWidget *parent)
     SetHighScoreWindowsHome(area_, this);
     game_.ListenForHandOver([this] { tNewPlay.setEnabled(true); });
     QApplication::setWindowIcon(QIcon(u":/pipstack.png"_s));
-    setWindowTitle(u"Pipstack"_s);
+    setWindowTitle(QApplication::applicationName());
     setCentralWidget(area_);
     platform::KeepAChildActive(area_);
 

@@ -94,7 +94,7 @@ frmScores &frmScores::instance()
 
 
 frmScores::frmScores(QMdiArea *area, QObject *parent)
-    : Form(area, {u"High Scores"_s, QSize(4880, 5580), true}, parent)
+    : Form(area, {tr("High Scores"), QSize(4880, 5580), true}, parent)
 {
 }
 
@@ -102,14 +102,14 @@ void frmScores::createControls(QWidget *client)
 {
     auto *title = new platform::Label(client, TwipsRect(240, 120, 3135, 255));
     title->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
-    title->setCaption(u"High Scores"_s);
+    title->setCaption(tr("High Scores"));
     new platform::Line(client, 240, 480, 3360, 480);
     for (int n = 1; n <= 10; ++n) {
         lblPlayer(n) = new platform::Label(client, TwipsRect(240, 720 + 480 * (n - 1), 2175, 255));
         lblScore(n) = new platform::Label(client, TwipsRect(2640, 720 + 480 * (n - 1), 735, 255));
     }
-    cmdClose = new platform::CommandButton(client, TwipsRect(3720, 720, 975, 375), u"&Close"_s);
-    cmdReset = new platform::CommandButton(client, TwipsRect(3720, 4920, 975, 375), u"&Reset"_s);
+    cmdClose = new platform::CommandButton(client, TwipsRect(3720, 720, 975, 375), tr("&Close"));
+    cmdReset = new platform::CommandButton(client, TwipsRect(3720, 4920, 975, 375), tr("&Reset"));
     connect(cmdClose, &QPushButton::clicked, this, &frmScores::cmdClose_Click);
     connect(cmdReset, &QPushButton::clicked, this, &frmScores::cmdReset_Click);
     // Escape closes the table as Close does.
@@ -153,7 +153,7 @@ void frmScores::Form_Load()
     }
     // An empty table would say the file holds no scores.
     if (!unreadable.isEmpty())
-        lblPlayer(1)->setCaption(u"(could not be read)"_s);
+        lblPlayer(1)->setCaption(tr("(could not be read)"));
     int n = 0;
     for (const ScoreEntry &entry : entries) {
         ++n;
@@ -190,8 +190,8 @@ void frmScores::LoadAt(const ScoreEntry &entry, int placed)
 
 void frmScores::cmdReset_Click()
 {
-    const int answer = platform::MsgBox(u"Do you really want to reset the scores?"_s,
-                                        platform::vbOKCancel | platform::vbExclamation, u"WARNING"_s);
+    const int answer = platform::MsgBox(tr("Do you really want to reset the scores?"),
+                                        platform::vbOKCancel | platform::vbExclamation, tr("WARNING"));
     if (answer != platform::vbOK)
         return;
     SaveFromWindow([](const QList<ScoreEntry> &) { return ResetScores(); }, FrameStatusLine);
@@ -202,7 +202,8 @@ void frmScores::cmdClose_Click() { Unload(); }
 
 void ReportUnsavedScores(const QString &reason)
 {
-    platform::MsgBox(u"The high scores could not be saved.\n\n"_s + reason, platform::vbExclamation);
+    platform::MsgBox(QCoreApplication::translate("frmScores", "The high scores could not be saved.\n\n%1").arg(reason),
+                     platform::vbExclamation);
 }
 
 void FrameStatusLine(const QString &text)
@@ -235,8 +236,8 @@ void SaveFromWindow(const std::function<QList<ScoreEntry>(const QList<ScoreEntry
             return;
         }
         // The names just typed are still here; the other game may be done soon.
-        const int answer = platform::MsgBox(u"The high scores could not be saved.\n\n"_s + result.failure +
-                                                u"\n\nTry again?"_s,
+        const int answer = platform::MsgBox(QCoreApplication::translate("frmScores", "The high scores could not be saved.\n\n%1\n\nTry again?")
+                                                .arg(result.failure),
                                             platform::vbRetryCancel | platform::vbExclamation);
         if (answer != platform::vbRetry)
             return;

@@ -25,7 +25,7 @@ void frmSummary::ShowGame(const Game &game)
 }
 
 frmSummary::frmSummary(QMdiArea *area, QObject *parent)
-    : Form(area, {u"Summary"_s, QSize(4880, 2080), true}, parent)
+    : Form(area, {tr("Summary"), QSize(4880, 2080), true}, parent)
 {
 }
 

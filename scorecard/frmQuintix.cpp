@@ -56,7 +56,7 @@ constexpr RowPlace CategoryRows[CategoryCount] = {
 frmQuintix::frmQuintix(QMdiArea *area, QObject *parent, std::shared_ptr<Scorecard> card)
     // Only one scorecard shows at a time; each takes the same place, so the
     // next player finds the dice where the last one left them.
-    : Form(area, {u"Quintix"_s, QSize(5280, 6195), false, true}, parent)
+    : Form(area, {tr("Quintix"), QSize(5280, 6195), false, true}, parent)
     , card_(std::move(card))
 {
     card_->Listen([this](Scorecard::Change change, int detail) { CardChanged(change, detail); });

@@ -4,6 +4,7 @@
 
 #include "platform/files/posixfile.h"
 
+#include <QCoreApplication>
 #include <QSaveFile>
 #include <QStringDecoder>
 
@@ -214,7 +215,7 @@ QString TextWriter::commit()
                 const QString reason = file.errorString();
                 file.cancelWriting();
                 file.commit();
-                return reason.isEmpty() ? QStringLiteral("Unknown error") : reason;
+                return reason.isEmpty() ? QCoreApplication::translate("TextWriter", "Unknown error") : reason;
             }
             rest = rest.sliced(written);
         }
@@ -223,7 +224,7 @@ QString TextWriter::commit()
     }
     error_ = LastSystemError();
     const QString reason = file.errorString();
-    return reason.isEmpty() ? QStringLiteral("Unknown error") : reason;
+    return reason.isEmpty() ? QCoreApplication::translate("TextWriter", "Unknown error") : reason;
 #endif
 }
 
