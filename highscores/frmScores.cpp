@@ -145,7 +145,7 @@ void frmScores::Form_Load()
     setWidth(5000);
     setHeight(6000);
     QString unreadable;
-    const QList<ScoreEntry> entries = ReadHighScores(&unreadable);
+    Shown = ReadHighScores(&unreadable);
     // Read again after a reset: rows the file no longer fills are empty.
     for (int n = 1; n <= 10; ++n) {
         lblScore(n)->setCaption({});
@@ -155,7 +155,7 @@ void frmScores::Form_Load()
     if (!unreadable.isEmpty())
         lblPlayer(1)->setCaption(tr("(could not be read)"));
     int n = 0;
-    for (const ScoreEntry &entry : entries) {
+    for (const ScoreEntry &entry : Shown) {
         ++n;
         lblScore(n)->setCaption(QString::number(entry.score));
         lblPlayer(n)->setCaption(entry.name);
@@ -174,8 +174,10 @@ void frmScores::LoadAt(const ScoreEntry &entry, int placed)
     // Another game may have saved since, moving the entry; a name the file
     // keeps otherwise than typed leaves the score where it was placed.
     const auto holds = [&](int n, bool byName) {
-        return lblScore(n)->Caption() == QString::number(entry.score) &&
-               (!byName || lblPlayer(n)->Caption() == entry.name);
+        if (n > Shown.size())
+            return false;
+        const ScoreEntry &shown = Shown.at(n - 1);
+        return shown.score == entry.score && (!byName || shown.name == entry.name);
     };
     int row = placed;
     if (!holds(placed, true)) {

@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "highscores/scorefile.h"
 #include "platform/runtime/arrays.h"
 #include "platform/widgets/controls.h"
 #include "platform/widgets/forms.h"
@@ -12,7 +13,6 @@
 #include <functional>
 
 class QMdiArea;
-struct ScoreEntry;
 
 // Where the high-score windows open: the frame's area and the object that
 // owns them. The frame sets it once, before either window is first needed.
@@ -51,6 +51,9 @@ protected:
 
 private:
     frmScores(QMdiArea *area, QObject *parent);
+
+    // The entries the table shows, row 1 first.
+    QList<ScoreEntry> Shown;
 };
 
 // Tells the player that the scores were not saved, and why. Losing a score
