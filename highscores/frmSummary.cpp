@@ -62,27 +62,27 @@ void frmSummary::Form_Load()
     Newcomers.clear();
     NewestRow = 0;
 
+    // What the window shows is also said when it opens: its first button has
+    // the focus then, and a screen reader reads the button's description.
+    QStringList results;
     for (int p = 1; p <= PlayerCount; ++p) {
-        lblPlayer(p)->setCaption(tr("Player %1: ").arg(p));
+        const QString player = tr("Player %1: ").arg(p);
         // A card without its totals (a game cut short) shows nothing and
         // scores nothing.
         const auto &totals = game_->Player(p)->Totals();
-        lblScore(p)->setCaption(totals ? QString::number(totals->grandTotal) : QString());
+        const QString total = totals ? QString::number(totals->grandTotal) : QString();
+        lblPlayer(p)->setCaption(player);
+        lblScore(p)->setCaption(total);
         const std::int16_t v = totals ? totals->grandTotal : std::int16_t(0);
         // A table that could not be read says nothing of who beat it.
-        if (unreadable.isEmpty() && BeatsTenthEntry(table, v)) {
+        const bool high = unreadable.isEmpty() && BeatsTenthEntry(table, v);
+        results << player + total + (high ? tr(", a high score") : QString());
+        if (high) {
             lblHigh(p)->show();
             Newcomers.append({v, platform::InputBox(tr("Player %1, you scored a High Score!  Input your name:").arg(p),
                                                     tr("High Score"))});
         }
     }
-
-    // What the window shows, said when it opens: its first button has the
-    // focus then, and a screen reader reads the button's description.
-    QStringList results;
-    for (int p = 1; p <= PlayerCount; ++p)
-        results << lblPlayer(p)->Caption() + lblScore(p)->Caption() +
-                       (lblHigh(p)->isHidden() ? QString() : tr(", a high score"));
     cmdView->setAccessibleDescription(tr("%1.").arg(results.join(tr(". "))));
 
     // Nor may it be written over: the scores it holds would be lost.

@@ -352,5 +352,5 @@ void frmQuintix::Describe()
     for (int i = 0; i <= 4; ++i)
         setName(picDice(i), cardwords::DieName(*card_, i));
     // The status text beside the button says what the button does next.
-    setDescription(cmdRoll, lblMemo->Caption().simplified());
+    setDescription(cmdRoll, cardwords::StatusCaption(card_->StatusText()).simplified());
 }
