@@ -147,18 +147,38 @@ std::chrono::milliseconds Age(const struct stat &st)
 
 enum class Judgement { Gone, Live, Stale, Folder };
 
-// What the lock file someone else made is. Locks in our own form are judged
-// as QLockFile judges them; whoever holds a lock keeps it locked with flock
-// while it lives, so one that no one holds is left behind.
-Judgement Judge(const QByteArray &path, std::chrono::milliseconds staleAfter)
+// What an open lock holds, read from its start.
+Judgement JudgeContent(int fd, const struct stat &st, std::chrono::milliseconds staleAfter)
 {
-    struct stat st {};
+    const auto age = Age(st);
+    const Judgement damaged = age > DamagedLockGrace ? Judgement::Stale : Judgement::Live;
+    QByteArray content(1024, '\0');
+    const ssize_t got = ::pread(fd, content.data(), static_cast<size_t>(content.size()), 0);
+    content.resize(got > 0 ? got : 0);
+
+    const std::optional<LockInfo> info = ParseLock(content);
+    if (!info)
+        return damaged;
+    if (LeftBehind(*info))
+        return Judgement::Stale;
+    return age > staleAfter ? Judgement::Stale : Judgement::Live;
+}
+
+bool SameFile(const struct stat &a, const struct stat &b)
+{
+    return a.st_dev == b.st_dev && a.st_ino == b.st_ino;
+}
+
+// What the lock file someone else made is, and `st` its lstat. Locks in our
+// own form are judged as QLockFile judges them; whoever holds a lock keeps it
+// locked with flock while it lives, so one that no one holds is left behind.
+Judgement Judge(const QByteArray &path, std::chrono::milliseconds staleAfter, struct stat &st)
+{
     if (::lstat(path.constData(), &st) != 0)
         return errno == ENOENT ? Judgement::Gone : Judgement::Live;
     if (S_ISDIR(st.st_mode))
         return Judgement::Folder;
-    const auto age = Age(st);
-    const Judgement damaged = age > DamagedLockGrace ? Judgement::Stale : Judgement::Live;
+    const Judgement damaged = Age(st) > DamagedLockGrace ? Judgement::Stale : Judgement::Live;
     // A link or any other kind of file is no lock a program makes.
     if (!S_ISREG(st.st_mode))
         return damaged;
@@ -169,37 +189,64 @@ Judgement Judge(const QByteArray &path, std::chrono::milliseconds staleAfter)
         ::close(fd);
         return Judgement::Live;
     }
-    QByteArray content(1024, '\0');
-    const ssize_t got = ::read(fd, content.data(), static_cast<size_t>(content.size()));
-    content.resize(got > 0 ? got : 0);
+    const Judgement judgement = JudgeContent(fd, st, staleAfter);
     ::close(fd);
-
-    const std::optional<LockInfo> info = ParseLock(content);
-    if (!info)
-        return damaged;
-    if (LeftBehind(*info))
-        return Judgement::Stale;
-    return age > staleAfter ? Judgement::Stale : Judgement::Live;
+    return judgement;
 }
 
-// Removes a lock judged stale, unless someone holds it by now. Another
-// program may be removing it too: the flock keeps both from removing a new
-// lock made in between. Returns false when it stays, with `error` set when
-// the removal failed.
-bool RemoveStale(const QByteArray &path, SystemError &error)
+enum class Takeover { Again, Held, Failed };
+
+Takeover Unlink(const QByteArray &path, SystemError &error)
+{
+    if (::unlink(path.constData()) == 0 || errno == ENOENT)
+        return Takeover::Again;
+    error = SystemError::lastPosix();
+    return Takeover::Failed;
+}
+
+// Removes the lock judged stale (`judged` its lstat then) so that a new one
+// can be made. Several programs may find the same lock stale at once: the
+// exclusive flock lets one of them remove it, and that one judges it again
+// while it holds it, for what lies at its name by then may be a new lock
+// whose maker has not yet locked or written it. Again: the lock went, try
+// for it at once; Held: it is someone's; Failed: `error` says why.
+Takeover RemoveStale(const QByteArray &path, const struct stat &judged, std::chrono::milliseconds staleAfter,
+                     SystemError &error)
 {
     const int fd = ::open(path.constData(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);
-    if (fd >= 0 && ::flock(fd, LOCK_EX | LOCK_NB) != 0 && errno == EWOULDBLOCK) {
-        ::close(fd);
-        return false;
+    if (fd < 0) {
+        if (errno == ENOENT)
+            return Takeover::Again;
+        // One that cannot be opened (a link, or no permission to read it) no
+        // holder can keep open either; it goes when it is still the one judged.
+        struct stat now {};
+        if (::lstat(path.constData(), &now) != 0 || !SameFile(now, judged) ||
+            now.st_ctim.tv_sec != judged.st_ctim.tv_sec || now.st_ctim.tv_nsec != judged.st_ctim.tv_nsec)
+            return Takeover::Again;
+        return Unlink(path, error);
     }
-    // A lock that cannot be opened (a link, or no permission to read it) is
-    // removed all the same: no holder can keep it open either.
-    const bool removed = ::unlink(path.constData()) == 0 || errno == ENOENT;
-    error = removed ? SystemError() : SystemError::lastPosix();
-    if (fd >= 0)
-        ::close(fd);
-    return removed;
+    struct stat held {}, named {};
+    Takeover result = Takeover::Held;
+    // Without flock (some network file systems) the second judgement must do.
+    const bool ours = ::flock(fd, LOCK_EX | LOCK_NB) == 0 || errno != EWOULDBLOCK;
+    if (ours && ::fstat(fd, &held) == 0 && JudgeContent(fd, held, staleAfter) == Judgement::Stale) {
+        // Held open, its inode cannot be reused: the same number at the name
+        // is the same file, which no one else removes while we lock it.
+        if (::lstat(path.constData(), &named) != 0 || !SameFile(named, held))
+            result = Takeover::Again;
+        else
+            result = Unlink(path, error);
+    }
+    ::close(fd);
+    return result;
+}
+
+// A program judging our new lock holds it for a moment; past that the
+// content we write keeps the lock ours.
+void LockOwn(int fd)
+{
+    for (int tries = 0; tries < 100 && ::flock(fd, LOCK_EX | LOCK_NB) != 0 && errno == EWOULDBLOCK; ++tries)
+        ::usleep(1000);
 }
 
 } // namespace
@@ -220,12 +267,20 @@ LockFile::Result LockFile::tryLock()
         const int fd = ::open(path.constData(), O_RDWR | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
         if (fd >= 0) {
             // Without flock (some network file systems) the content must do.
-            ::flock(fd, LOCK_EX | LOCK_NB);
+            LockOwn(fd);
             if (const int error = posix::WriteAll(fd, LockContent()); error != 0) {
                 ::unlink(path.constData());
                 ::close(fd);
                 error_ = SystemError::posix(error);
                 return Failed;
+            }
+            // Stopped for longer than a damaged lock's grace before writing
+            // it, we may have lost it to a takeover: then it is the other's.
+            struct stat held {}, named {};
+            const bool atName = ::lstat(path.constData(), &named) == 0;
+            if ((!atName && errno == ENOENT) || (atName && ::fstat(fd, &held) == 0 && !SameFile(held, named))) {
+                ::close(fd);
+                continue;
             }
             fd_ = fd;
             return Locked;
@@ -235,15 +290,22 @@ LockFile::Result LockFile::tryLock()
             return Failed;
         }
         // A lock that went, or was left behind, is tried for again at once.
-        switch (Judge(path, staleAfter_)) {
+        struct stat judged {};
+        switch (Judge(path, staleAfter_, judged)) {
         case Judgement::Gone:
             continue;
         case Judgement::Folder:
             return IsFolder;
         case Judgement::Stale:
-            if (RemoveStale(path, error_))
+            switch (RemoveStale(path, judged, staleAfter_, error_)) {
+            case Takeover::Again:
                 continue;
-            return error_.known() ? Failed : Busy;
+            case Takeover::Held:
+                return Busy;
+            case Takeover::Failed:
+                return Failed;
+            }
+            return Busy;
         case Judgement::Live:
             return Busy;
         }
