@@ -231,6 +231,8 @@ void SaveFromWindow(const std::function<QList<ScoreEntry>(const QList<ScoreEntry
         }
         if (!result.lockLeft.isEmpty())
             platform::MsgBox(result.lockLeft, platform::vbExclamation);
+        if (!result.kept.isEmpty())
+            platform::MsgBox(result.kept, platform::vbInformation);
         if (result.failure.isEmpty())
             return;
         if (!result.busy) {

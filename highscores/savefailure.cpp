@@ -172,6 +172,11 @@ QString FolderInPlace(const QFileInfo &target)
     return QCoreApplication::translate("SaveFailure", "%1 is a folder, not a file.").arg(File(target));
 }
 
+QString NotAFile(const QFileInfo &target)
+{
+    return QCoreApplication::translate("SaveFailure", "%1 is not an ordinary file (it may be a pipe or a device), so it was left as it is.").arg(File(target));
+}
+
 QString ReadOnly(const QFileInfo &target)
 {
     return QCoreApplication::translate("SaveFailure", "%1 is read-only, so it was left as it is.").arg(File(target));
@@ -199,4 +204,10 @@ QString LockLeft(const QString &lockName, const SystemError &error)
         return QCoreApplication::translate("SaveFailure", "The high scores were saved, but their lock file %1 could not be removed.").arg(Quoted(lockName));
     return QCoreApplication::translate("SaveFailure", "The high scores were saved, but their lock file %1 could not be removed (%2).")
         .arg(Quoted(lockName), cause);
+}
+
+QString KeptOriginal(const QFileInfo &target, const QString &copyName)
+{
+    return QCoreApplication::translate("SaveFailure", "The high scores were saved. %1 held lines the game did not understand, so the file as it was is kept as %2.")
+        .arg(File(target), Quoted(copyName));
 }

@@ -24,9 +24,14 @@ QString LockFailure(const QFileInfo &target, const platform::SystemError &error)
 QString ReadFailure(const QFileInfo &target, const platform::SystemError &error);
 
 QString FolderInPlace(const QFileInfo &target);
+// A pipe, a device or a socket has the file's name, or a link leads to one.
+QString NotAFile(const QFileInfo &target);
 QString ReadOnly(const QFileInfo &target);
 QString FolderMissing(const QFileInfo &target);
 QString BusyElsewhere(const QFileInfo &target);
 QString LockIsFolder(const QFileInfo &target, const QString &lockName);
 // The scores were saved, but their lock could not be removed.
 QString LockLeft(const QString &lockName, const platform::SystemError &error);
+// The scores were saved, over a file that held more than the game reads;
+// that file was kept as `copyName`.
+QString KeptOriginal(const QFileInfo &target, const QString &copyName);

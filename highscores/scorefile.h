@@ -63,6 +63,9 @@ struct SaveResult
     bool busy = false;
     // The scores were saved, but the lock file beside them stayed: why.
     QString lockLeft;
+    // The scores were saved over a file the game did not understand, which
+    // was kept beside it first: where.
+    QString kept;
 };
 
 // Rewrites the file with what `merge` makes of the entries it holds now (as

@@ -58,6 +58,8 @@ int Save(bool summary, const QString &name, int score, std::chrono::milliseconds
         std::printf("lock left: %s\n", qUtf8Printable(result.lockLeft));
         return 2;
     }
+    if (!result.kept.isEmpty())
+        std::printf("kept: %s\n", qUtf8Printable(result.kept));
     std::printf("saved\n");
     return 0;
 }

@@ -41,7 +41,7 @@ QString TemporaryName(const QString &path)
 // same, so that is no failed save.
 void SyncFolder(const QString &path)
 {
-    const int folder = ::open(QFile::encodeName(QFileInfo(path).absolutePath()).constData(),
+    const int folder = ::open(QFile::encodeName(QFileInfo(path).path()).constData(),
                               O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     if (folder < 0)
         return;
@@ -72,27 +72,39 @@ int WriteAll(int fd, QByteArrayView bytes)
     return 0;
 }
 
-int ReplaceFile(const QString &path, QByteArrayView content)
+namespace {
+
+// A new temporary beside `path`, held with flock until it is renamed: one
+// nobody holds is a leftover. -1 with errno set when none could be made.
+int OpenTemporary(const QString &path, QByteArray &temporary)
+{
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        temporary = QFile::encodeName(TemporaryName(path));
+        const int fd = ::open(temporary.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+        if (fd >= 0)
+            ::flock(fd, LOCK_EX | LOCK_NB);
+        if (fd >= 0 || errno != EEXIST)
+            return fd;
+    }
+    return -1;
+}
+
+} // namespace
+
+int ReplaceFile(const QString &path, QByteArrayView content, int mode)
 {
     IgnoreFileSizeSignal();
     const QByteArray target = QFile::encodeName(path);
     struct stat old {};
-    const bool hadOld = ::stat(target.constData(), &old) == 0;
+    old.st_mode = static_cast<mode_t>(mode);
+    const bool hadOld = mode >= 0 || ::stat(target.constData(), &old) == 0;
     if (!hadOld && errno != ENOENT)
         return errno;
 
     QByteArray temporary;
-    int fd = -1;
-    for (int attempt = 0; fd < 0 && attempt < 100; ++attempt) {
-        temporary = QFile::encodeName(TemporaryName(path));
-        fd = ::open(temporary.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
-        if (fd < 0 && errno != EEXIST)
-            return errno;
-    }
+    int fd = OpenTemporary(path, temporary);
     if (fd < 0)
-        return EEXIST;
-    // Held until the rename: a temporary nobody holds is a leftover.
-    ::flock(fd, LOCK_EX | LOCK_NB);
+        return errno;
 
     int error = WriteAll(fd, content);
     // The mode of a new file comes from the umask, as for any new file.
@@ -115,10 +127,42 @@ int ReplaceFile(const QString &path, QByteArrayView content)
     return error;
 }
 
+int CopyOnce(const QString &from, const QString &to)
+{
+    IgnoreFileSizeSignal();
+    const int source = ::open(QFile::encodeName(from).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (source < 0)
+        return errno;
+    QByteArray temporary;
+    const int fd = OpenTemporary(from, temporary);
+    int error = fd < 0 ? errno : 0;
+    QByteArray chunk(64 * 1024, '\0');
+    for (ssize_t got = 1; error == 0 && got > 0;) {
+        got = ::read(source, chunk.data(), static_cast<size_t>(chunk.size()));
+        if (got < 0 && errno != EINTR)
+            error = errno;
+        else if (got > 0)
+            error = WriteAll(fd, QByteArrayView(chunk).first(got));
+    }
+    if (error == 0 && ::fsync(fd) != 0)
+        error = errno;
+    // A link, unlike a rename, never replaces a copy kept before.
+    if (error == 0 && ::link(temporary.constData(), QFile::encodeName(to).constData()) != 0)
+        error = errno;
+    if (fd >= 0) {
+        ::unlink(temporary.constData());
+        ::close(fd);
+    }
+    ::close(source);
+    if (error == 0)
+        SyncFolder(to);
+    return error;
+}
+
 void RemoveLeftoverTemporaries(const QString &path)
 {
     const QFileInfo file(path);
-    const QDir folder = file.absoluteDir();
+    const QDir folder = file.dir();
     const QStringList names = folder.entryList({file.fileName() + TemporaryMark + u"??????"_s},
                                                QDir::Files | QDir::Hidden | QDir::System | QDir::NoSymLinks);
     for (const QString &name : names) {

@@ -28,7 +28,13 @@ int WriteAll(int fd, QByteArrayView bytes);
 // written, given the old file's mode, synced and renamed over the file, so
 // the file is always whole, old or new. A failure leaves the old file as it
 // was and removes the temporary when it can.
-int ReplaceFile(const QString &path, QByteArrayView content);
+// `mode`, when not -1, is the old file's mode as the caller read it, which
+// then need not be looked up again.
+int ReplaceFile(const QString &path, QByteArrayView content, int mode = -1);
+
+// Copies `from` to a temporary beside `to`, and links it to `to` only when
+// no file of that name exists: EEXIST then.
+int CopyOnce(const QString &from, const QString &to);
 
 // Removes the temporaries of ReplaceFile(path) that no one is writing: what
 // a program killed while saving, or a failed clean-up, left behind.

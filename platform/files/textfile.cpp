@@ -14,6 +14,7 @@
 
 #ifdef Q_OS_UNIX
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 #endif
 #ifdef Q_OS_WIN
@@ -82,19 +83,33 @@ QString DecodeText(QByteArrayView bytes)
     return text;
 }
 
-TextReader::TextReader(const QString &fileName, qsizetype maxLineBytes)
+TextReader::TextReader(const QString &fileName, qsizetype maxLineBytes, qint64 maxBytes)
     :
 #ifndef Q_OS_UNIX
     file_(fileName),
 #endif
-    maxLineBytes_(maxLineBytes)
+    maxLineBytes_(maxLineBytes), left_(maxBytes)
 {
     // Unbuffered: we read in chunks of our own, so that no line, however
     // long, is ever held whole.
 #ifdef Q_OS_UNIX
-    fd_ = ::open(QFile::encodeName(fileName).constData(), O_RDONLY | O_CLOEXEC);
+    // Not blocking: opening a pipe for reading waits for a writer.
+    fd_ = ::open(QFile::encodeName(fileName).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
     if (fd_ < 0)
         error_ = SystemError::lastPosix();
+    struct stat st {};
+    if (fd_ >= 0 && ::fstat(fd_, &st) != 0)
+        error_ = SystemError::lastPosix();
+    else if (fd_ >= 0 && S_ISDIR(st.st_mode))
+        error_ = SystemError::posix(EISDIR);
+    else if (fd_ >= 0 && !S_ISREG(st.st_mode))
+        notRegular_ = true;
+    else if (fd_ >= 0)
+        mode_ = static_cast<int>(st.st_mode & 07777);
+    if (fd_ >= 0 && mode_ < 0) {
+        ::close(fd_);
+        fd_ = -1;
+    }
     failed_ = fd_ < 0;
 #else
     failed_ = !file_.open(QIODevice::ReadOnly | QIODevice::Unbuffered);
@@ -122,10 +137,16 @@ bool TextReader::isOpen() const
 
 bool TextReader::fill()
 {
-    constexpr qsizetype ChunkSize = 64 * 1024;
+    // One byte past the end of what may be read tells a file that goes on.
+    const qsizetype ChunkSize = left_ < 64 * 1024 ? static_cast<qsizetype>(left_) + 1 : 64 * 1024;
     pos_ = 0;
     buffer_.resize(ChunkSize);
     qint64 got = -1;
+    if (left_ < 0) {
+        tooLong_ = true;
+        buffer_.clear();
+        return false;
+    }
 #ifdef Q_OS_UNIX
     if (fd_ >= 0) {
         do
@@ -146,7 +167,12 @@ bool TextReader::fill()
     }
 #endif
     buffer_.resize(got > 0 ? got : 0);
-    return got > 0;
+    if (got > left_) {
+        tooLong_ = true;
+        buffer_.resize(left_);
+    }
+    left_ -= std::max<qint64>(got, 0);
+    return !buffer_.isEmpty();
 }
 
 bool TextReader::atEnd()
@@ -157,7 +183,8 @@ bool TextReader::atEnd()
 QString TextReader::readLine()
 {
     QByteArray line;
-    bool cut = false;
+    bool &cut = lineCut_;
+    cut = false;
     while (!atEnd()) {
         const char *begin = buffer_.constData() + pos_;
         const auto available = static_cast<std::size_t>(buffer_.size() - pos_);
@@ -197,7 +224,7 @@ void TextWriter::writeLine(std::string_view utf8)
 QString TextWriter::commit()
 {
 #ifdef Q_OS_UNIX
-    const int error = posix::ReplaceFile(fileName_, content_);
+    const int error = posix::ReplaceFile(fileName_, content_, mode_);
     error_ = SystemError::posix(error);
     return error == 0 ? QString() : QString::fromLocal8Bit(std::strerror(error));
 #else
@@ -225,6 +252,19 @@ QString TextWriter::commit()
     error_ = LastSystemError();
     const QString reason = file.errorString();
     return reason.isEmpty() ? QCoreApplication::translate("TextWriter", "Unknown error") : reason;
+#endif
+}
+
+SystemError CopyOnce(const QString &from, const QString &to)
+{
+#ifdef Q_OS_UNIX
+    return SystemError::posix(posix::CopyOnce(from, to));
+#else
+    if (QFile::exists(to))
+        return SystemError::windows(80); // ERROR_FILE_EXISTS
+    if (QFile::copy(from, to))
+        return {};
+    return LastSystemError();
 #endif
 }
 
