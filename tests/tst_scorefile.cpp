@@ -27,8 +27,11 @@
 #endif
 
 #ifdef Q_OS_UNIX
+#include <QElapsedTimer>
+
 #include <csignal>
 #include <sys/resource.h>
+#include <sys/stat.h>
 #endif
 
 using namespace Qt::StringLiterals;
@@ -82,7 +85,13 @@ private slots:
     void readMissingFile_givesResetScores_andCreatesNothing();
     void readFile_data();
     void readFile();
-    void readMegabyteLine_keepsItsStartAndReadsOn();
+    void readMegabyteLine_keepsItsStartAndStops();
+#ifdef Q_OS_UNIX
+    void filesNotUnderstood_areNeverWaitedOnOrLost_data();
+    void filesNotUnderstood_areNeverWaitedOnOrLost();
+    void specialFiles_areReportedAtOnceAndLeftAlone();
+    void playFolderRemovedAndMadeAgain_isSaidAndLeftAlone();
+#endif
     void readHundredMegabyteFile_givesItsEntries();
     void readFolder_givesNoEntries();
     void readFileWithoutPermission_givesNoEntries();
@@ -181,14 +190,113 @@ void tst_ScoreFile::readFile()
     QCOMPARE(fileBytes(), bytes);
 }
 
-void tst_ScoreFile::readMegabyteLine_keepsItsStartAndReadsOn()
+void tst_ScoreFile::readMegabyteLine_keepsItsStartAndStops()
 {
     // An odd number of bytes before the name, so that any cut of the line
     // falls inside a two-byte character.
     const QByteArray line = " 5 " + QByteArray("\xC3\xA9").repeated(512 * 1024);
     writeFile(line + "\r\n 6 B\r\n");
-    QCOMPARE(shown(ReadHighScores()), (QStringList{u"5|"_s + QString(255, u'é'), u"6|B"_s}));
+    QCOMPARE(shown(ReadHighScores()), (QStringList{u"5|"_s + QString(255, u'é')}));
 }
+
+#ifdef Q_OS_UNIX
+void tst_ScoreFile::filesNotUnderstood_areNeverWaitedOnOrLost_data()
+{
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<QStringList>("entries");
+
+    QByteArray garbage(1024 * 1024, '\0');
+    for (qsizetype i = 0; i < garbage.size(); ++i)
+        garbage[i] = char((i * 7919 + i / 3) % 256);
+    QByteArray tenThousand;
+    for (int i = 1; i <= 10000; ++i)
+        tenThousand += ' ' + QByteArray::number(i == 5000 ? 999 : 1) + " L" + QByteArray::number(i) + "\r\n";
+    QStringList ones;
+    for (int i = 1; i <= 10; ++i)
+        ones << u"1|L"_s + QString::number(i);
+
+    QTest::newRow("ten thousand lines") << tenThousand << ones;
+    QTest::newRow("eleven entries") << QByteArray(" 1 A\r\n").repeated(11) << QStringList(10, u"1|A"_s);
+    QTest::newRow("a line that is no entry") << QByteArray(" 1 A\r\nnotes\r\n") << QStringList{u"1|A"_s};
+    QTest::newRow("a megabyte of garbage") << garbage << QStringList();
+}
+
+// Shown as before, saved as before, and the file as it was is kept once.
+void tst_ScoreFile::filesNotUnderstood_areNeverWaitedOnOrLost()
+{
+    QFETCH(QByteArray, bytes);
+    QFETCH(QStringList, entries);
+    writeFile(bytes);
+    const QList<ScoreEntry> read = ReadHighScores();
+    if (QByteArrayView(QTest::currentDataTag()) != "a megabyte of garbage")
+        QCOMPARE(shown(read), entries);
+    const auto save = [](const QList<ScoreEntry> &current) { return MergeHighScores(current, {{7, u"New"_s}}); };
+    const SaveResult first = SaveHighScores(save);
+    QCOMPARE(first.failure, QString());
+    const QDir here = QDir::current();
+    QCOMPARE(first.kept, KeptOriginal(QFileInfo(here.absoluteFilePath(HighScoreFileName())),
+                                      here.absoluteFilePath(u"High Scores.dat.orig"_s)));
+    QCOMPARE(QFile(u"High Scores.dat.orig"_s).size(), bytes.size());
+    QCOMPARE(shown(ReadHighScores()), shown(MergeHighScores(read, {{7, u"New"_s}})));
+    // Understood now, and the copy is never written over.
+    writeFile(" 1 A\r\n" + QByteArray(5000, 'x'));
+    QVERIFY(SaveHighScores(save).kept.isEmpty());
+    QFile copy(u"High Scores.dat.orig"_s);
+    QVERIFY(copy.open(QIODevice::ReadOnly));
+    QCOMPARE(copy.readAll(), bytes);
+}
+
+void tst_ScoreFile::specialFiles_areReportedAtOnceAndLeftAlone()
+{
+    const QString name = HighScoreFileName();
+    QString notAFile = NotAFile(QFileInfo(QDir::current().absoluteFilePath(name)));
+    QVERIFY(::mkfifo("High Scores.dat", 0600) == 0);
+    for (const char *device : {"", "/dev/zero", "/dev/null"}) {
+        if (*device) {
+            // The messages name what the link leads to, as for any link.
+            notAFile = NotAFile(QFileInfo(QString::fromLatin1(device)));
+            QVERIFY(QFile::remove(name));
+            QVERIFY(QFile::link(QString::fromLatin1(device), name));
+        }
+        QElapsedTimer clock;
+        clock.start();
+        QString failure;
+        QCOMPARE(shown(ReadHighScores(&failure)), QStringList());
+        QCOMPARE(failure, notAFile);
+        QCOMPARE(WriteHighScores(ResetScores()), notAFile);
+        QVERIFY(clock.elapsed() < 2000);
+    }
+    QCOMPARE(QFileInfo(name).symLinkTarget(), u"/dev/null"_s);
+    QVERIFY(!QFileInfo(u"/dev/null"_s).isFile());
+}
+
+// The game plays on in a folder that was removed; another made under its name
+// is not the one it read, so nothing there is read or replaced.
+void tst_ScoreFile::playFolderRemovedAndMadeAgain_isSaidAndLeftAlone()
+{
+    const QString folder = dir_->filePath(u"play"_s);
+    QVERIFY(QDir().mkdir(folder));
+    QVERIFY(QDir::setCurrent(folder));
+    writeFile(" 300 Ann\r\n");
+    QVERIFY(QFile::remove(HighScoreFileName()));
+    QVERIFY(QDir().rmdir(folder));
+    QVERIFY(QDir().mkdir(folder));
+    const QString table = folder + u"/High Scores.dat"_s;
+    QFile file(table);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(" 300 Ann\r\n 250 Bob\r\n");
+    file.close();
+
+    const QString gone = FolderMissing(QFileInfo(table));
+    QString failure;
+    QCOMPARE(shown(ReadHighScores(&failure)), QStringList());
+    QCOMPARE(failure, gone);
+    QCOMPARE(WriteHighScores(ResetScores()), gone);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    QCOMPARE(file.readAll(), QByteArray(" 300 Ann\r\n 250 Bob\r\n"));
+    QCOMPARE(QDir(folder).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot).size(), 1);
+}
+#endif
 
 void tst_ScoreFile::readHundredMegabyteFile_givesItsEntries()
 {
