@@ -188,15 +188,17 @@ named_part() {
 
 kill_part() {
     command -v strace >/dev/null || { echo "skipped: the kills (strace is missing)"; return; }
-    local i kind
+    local i kind slowed=openat,read,write,fsync,fchmod,rename,unlink,close,flock midway=0
     RANDOM=20 # the same moments on every run
     for i in $(seq 12); do
         kind=$([ $((i % 2)) = 0 ] && echo reset || echo summary)
         case="$kind: killed $i"
         fresh
-        # Each call of the save waits 3 ms: it takes about 150.
-        traced "$kind" "0.$(printf %03d $((RANDOM % 180)))" \
-            -e trace=none -e inject=openat,read,write,fsync,fchmod,rename,unlink,close,flock:delay_enter=3000
+        # Each call of the save waits 3 ms: it takes about 150. strace slows
+        # only the calls it traces.
+        traced "$kind" "0.$(printf %03d $((RANDOM % 180)))" -e trace=$slowed -e inject=$slowed:delay_enter=3000
+        # Killed before its file was in place, or before its lock was gone.
+        [ "$status" = 137 ] && { [ -n "$(leftovers)" ] || cmp -s "$file" "$scratch/old"; } && midway=$((midway + 1))
         if [ "$status" = 137 ]; then
             cmp -s "$file" "$scratch/old" || cmp -s "$file" "$scratch/new-$kind" || fail "a killed save left a mixed file"
             status=1 output="not saved: \"$file\" killed"
@@ -206,6 +208,104 @@ kill_part() {
             check "$kind"
         fi
     done
+    echo "fault_check: $midway of 12 kills landed mid-save"
+    [ "$midway" -ge 6 ] || { case="kills"; fail "too few kills landed mid-save to show anything"; }
+}
+
+# Two games end together while the lock of a game that died lies there:
+# exactly one takes it over, the other waits and merges, or is told. The
+# first judges the lock stale and pauses before taking it over; the second
+# takes it over, makes its own and pauses before locking that; the first,
+# going on, must not take that one too, and pauses again before writing.
+race_part() {
+    command -v strace >/dev/null || { echo "skipped: two games taking over a dead lock (strace is missing)"; return; }
+    local i pid who told first second
+    for i in 1 2 3 4 5 6; do
+        case="two games take over a dead lock together, run $i"
+        fresh
+        printf '2147483647\nsave_driver\n%s\n' "$(hostname)" >"$file.lock"
+        read -r first second <<<"$([ $((i % 2)) = 1 ] && echo Bee Cee || echo Cee Bee)"
+        for who in Bee Cee; do
+            (cd "$dir" && exec "$driver" --stop summary $who $([ $who = Bee ] && echo 270 || echo 265)) >"$scratch/race-$who" 2>&1 &
+            echo $! >"$scratch/race-$who.driver"
+        done
+        for who in $first $second; do
+            pid=
+            until [ -n "$pid" ] && [[ $(<"/proc/$pid/stat") == *") T "* ]]; do
+                read -r pid <"$scratch/race-$who"
+                sleep 0.002
+            done 2>/dev/null
+            if [ $who = "$first" ]; then
+                strace -qq -o /dev/null -p "$pid" -e trace=flock,rename \
+                    -e inject=flock:delay_enter=$((150000 + i * 10000)):when=2 -e inject=rename:delay_enter=600000 &
+            else
+                strace -qq -o /dev/null -p "$pid" -e trace=flock -e inject=flock:delay_enter=$((350000 + i * 10000)):when=3 &
+            fi
+            until grep -q '^TracerPid:[[:space:]]*[1-9]' "/proc/$pid/status"; do sleep 0.002; done
+            echo "$pid" >"$scratch/race-$who.pid"
+        done
+        kill -CONT "$(<"$scratch/race-$first.pid")"
+        sleep 0.03
+        kill -CONT "$(<"$scratch/race-$second.pid")"
+        wait
+        cases=$((cases + 1))
+        for who in Bee Cee; do
+            told=$(tail -n +2 "$scratch/race-$who")
+            [[ $told == saved ]] || [[ $told == "not saved: "* ]] || fail "$who: $told"
+            [[ $told != saved ]] || grep -q " $who"$'\r'"\$" "$file" || fail "$who was told saved, but is missing: $(tr '\r\n' ' |' <"$file")"
+        done
+        [ -z "$(leftovers)" ] || fail "left behind: $(leftovers | tr '\n' ' ')"
+    done
+}
+
+# Files that are no table of ours: never waited on, never replaced unless
+# the file as it was is kept beside it.
+special_part() {
+    local kind bytes
+    for kind in fifo zero null; do
+        case="a $kind in the file's place"
+        rm -rf "$dir" && mkdir "$dir"
+        case $kind in
+        fifo) mkfifo "$file" ;;
+        zero) ln -s /dev/zero "$file" ;;
+        null) ln -s /dev/null "$file" ;;
+        esac
+        output=$(cd "$dir" && timeout 10 "$driver" summary Zed 260 2>&1)
+        status=$?
+        cases=$((cases + 1))
+        [ "$status" = 1 ] && [[ $output == *"is not an ordinary file (it may be a pipe or a device), so it was left as it is." ]] ||
+            fail "status $status: $output"
+        [ "$kind" = fifo ] && { [ -p "$file" ] || fail "the pipe was replaced"; }
+        [ "$kind" = null ] && { [ -c /dev/null ] || fail "/dev/null was replaced"; }
+    done
+    for kind in garbage long; do
+        case="a file the game did not understand: $kind"
+        fresh
+        if [ $kind = garbage ]; then
+            head -c 1048576 /dev/urandom >"$file"
+        else
+            awk 'BEGIN { for (i = 1; i <= 10000; i++) printf " %d L%d\r\n", i == 5000 ? 999 : 1, i }' >"$file"
+        fi
+        cp "$file" "$scratch/original"
+        output=$(cd "$dir" && timeout 10 "$driver" summary Zed 260 2>&1)
+        status=$?
+        cases=$((cases + 1))
+        [ "$status" = 0 ] && [[ $output == "kept: "*" is kept as \"$file.orig\"."*saved ]] || fail "status $status: $output"
+        cmp -s "$file.orig" "$scratch/original" || fail "the file as it was is not kept"
+        (cd "$dir" && timeout 10 "$driver" reset >/dev/null) || fail "the next save failed"
+        cmp -s "$file.orig" "$scratch/original" || fail "the kept copy was written over"
+    done
+
+    case="the play folder removed and made again mid-save"
+    fresh
+    traced summary - -e trace=openat -e inject=openat:delay_exit=400000:when=1 &
+    sleep 0.2
+    rm -r "$dir" && mkdir "$dir" && cp "$scratch/old" "$file"
+    wait $!
+    cases=$((cases + 1))
+    output=$(tail -n +2 "$scratch/out")
+    [[ $output == "not saved: "*"its folder \"$dir\" does not exist." ]] || fail "said: $output"
+    cmp -s "$file" "$scratch/old" || fail "the new folder's file was replaced"
 }
 
 # Where this system lets us mount (root, or a user namespace): a small tmpfs,
@@ -358,11 +458,13 @@ all)
     fi
     named_part
     kill_part
+    race_part
+    special_part
     echo "fault_check: named faults and kills, $cases cases, $failures failed, $((SECONDS - start)) s"
     inject_part
     echo "fault_check: $cases cases, $failures failed, in $((SECONDS - start)) s"
     ;;
-*) # one part alone: real, tmpfs, named, kill or inject
+*) # one part alone: real, tmpfs, named, kill, race, special or inject
     "${part}_part"
     ;;
 esac
