@@ -194,9 +194,9 @@ kill_part() {
         kind=$([ $((i % 2)) = 0 ] && echo reset || echo summary)
         case="$kind: killed $i"
         fresh
-        # Each call of the save waits 3 ms: it takes about 150. strace slows
+        # Each call of the save waits 3 ms: it takes about 40. strace slows
         # only the calls it traces.
-        traced "$kind" "0.$(printf %03d $((RANDOM % 180)))" -e trace=$slowed -e inject=$slowed:delay_enter=3000
+        traced "$kind" "0.$(printf %03d $((RANDOM % 110)))" -e trace=$slowed -e inject=$slowed:delay_enter=3000
         # Killed before its file was in place, or before its lock was gone.
         [ "$status" = 137 ] && { [ -n "$(leftovers)" ] || cmp -s "$file" "$scratch/old"; } && midway=$((midway + 1))
         if [ "$status" = 137 ]; then
