@@ -32,6 +32,8 @@
 #include <csignal>
 #include <sys/resource.h>
 #include <sys/stat.h>
+#include <sys/sysmacros.h>
+#include <unistd.h>
 #endif
 
 using namespace Qt::StringLiterals;
@@ -251,12 +253,19 @@ void tst_ScoreFile::specialFiles_areReportedAtOnceAndLeftAlone()
     const QString name = HighScoreFileName();
     QString notAFile = NotAFile(QFileInfo(QDir::current().absoluteFilePath(name)));
     QVERIFY(::mkfifo("High Scores.dat", 0600) == 0);
-    for (const char *device : {"", "/dev/zero", "/dev/null"}) {
-        if (*device) {
+    QString device;
+    for (const int minor : {0, 5, 3}) { // a pipe, then /dev/zero and /dev/null
+        if (minor) {
+            // As root a device of our own: a save that replaced it would
+            // otherwise replace the system's.
+            device = minor == 5 ? u"/dev/zero"_s : u"/dev/null"_s;
+            const QString own = dir_->filePath(QString::number(minor));
+            if (::geteuid() == 0 && ::mknod(QFile::encodeName(own).constData(), S_IFCHR | 0666, makedev(1, minor)) == 0)
+                device = own;
             // The messages name what the link leads to, as for any link.
-            notAFile = NotAFile(QFileInfo(QString::fromLatin1(device)));
+            notAFile = NotAFile(QFileInfo(device));
             QVERIFY(QFile::remove(name));
-            QVERIFY(QFile::link(QString::fromLatin1(device), name));
+            QVERIFY(QFile::link(device, name));
         }
         QElapsedTimer clock;
         clock.start();
@@ -266,8 +275,8 @@ void tst_ScoreFile::specialFiles_areReportedAtOnceAndLeftAlone()
         QCOMPARE(WriteHighScores(ResetScores()), notAFile);
         QVERIFY(clock.elapsed() < 2000);
     }
-    QCOMPARE(QFileInfo(name).symLinkTarget(), u"/dev/null"_s);
-    QVERIFY(!QFileInfo(u"/dev/null"_s).isFile());
+    QCOMPARE(QFileInfo(name).symLinkTarget(), device);
+    QVERIFY(!QFileInfo(device).isFile());
 }
 
 // The game plays on in a folder that was removed; another made under its name
