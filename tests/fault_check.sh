@@ -158,6 +158,8 @@ inject_part() {
 # Single faults whose words matter, each aimed at one call by its file.
 named_part() {
     command -v strace >/dev/null || { echo "skipped: the named faults (strace is missing)"; return; }
+    # The game names its files relative to the play folder it is in; calls
+    # on a descriptor are matched by the full name.
     local lock="$file.lock" words="not saved: \"$file\" could not be written"
     case="a failed sync of the new file"
     fresh
@@ -165,7 +167,7 @@ named_part() {
     expect summary 1 "$words: the disk reported an error."
     case="an I/O error making the lock"
     fresh
-    traced summary - -P "$lock" -e trace=openat -e inject=openat:error=EIO:when=1
+    traced summary - -P "${lock##*/}" -e trace=openat -e inject=openat:error=EIO:when=1
     expect summary 1 "$words: the disk reported an error."
     case="a full disk writing the lock"
     fresh
@@ -178,7 +180,7 @@ named_part() {
     expect summary 1 "$words (system error 16)." allowed
     case="a lock that cannot be removed"
     fresh
-    traced summary - -P "$lock" -e trace=unlink -e inject=unlink:error=EIO:when=1
+    traced summary - -P "${lock##*/}" -e trace=unlink -e inject=unlink:error=EIO:when=1
     expect summary 2 "lock left: The high scores were saved, but their lock file \"$lock\" could not be removed (the disk reported an error)." allowed
     case="a failed change of mode"
     fresh
