@@ -72,6 +72,7 @@ void frmSummary::Form_Load()
         const auto &totals = game_->Player(p)->Totals();
         const QString total = totals ? QString::number(totals->grandTotal) : QString();
         lblPlayer(p)->setCaption(player);
+        lblPlayer(p)->growToFit(lblScore(p)->x() - lblPlayer(p)->x());
         lblScore(p)->setCaption(total);
         const std::int16_t v = totals ? totals->grandTotal : std::int16_t(0);
         // A table that could not be read says nothing of who beat it.

@@ -186,11 +186,11 @@ und fülle einen Spielblock mit dreizehn Feldern.</translation>
     </message>
     <message>
         <source>Click</source>
-        <translation>Klick für</translation>
+        <translation>Weiter mit</translation>
     </message>
     <message>
         <source>Next Turn.</source>
-        <translation>nächsten Zug.</translation>
+        <translation>Nächster Zug.</translation>
     </message>
     <message>
         <source>%1: scored %2</source>

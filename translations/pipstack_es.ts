@@ -146,7 +146,7 @@ y rellena una hoja de puntuación de trece casillas.</translation>
     <name>cardwords</name>
     <message>
         <source>Next &amp;Turn</source>
-        <translation>Siguiente &amp;turno</translation>
+        <translation>Pasar &amp;turno</translation>
     </message>
     <message>
         <source>&amp;Roll %1</source>
@@ -186,11 +186,11 @@ y rellena una hoja de puntuación de trece casillas.</translation>
     </message>
     <message>
         <source>Click</source>
-        <translation>Pulsa para</translation>
+        <translation>Pulsa</translation>
     </message>
     <message>
         <source>Next Turn.</source>
-        <translation>otro turno.</translation>
+        <translation>Pasar turno.</translation>
     </message>
     <message>
         <source>%1: scored %2</source>
@@ -242,7 +242,7 @@ y rellena una hoja de puntuación de trece casillas.</translation>
     </message>
     <message>
         <source>Grand total %1. Next Turn.</source>
-        <translation>Total final %1. Siguiente turno.</translation>
+        <translation>Total final %1. Pasar turno.</translation>
     </message>
     <message>
         <source>Totals come after the last turn. Scored so far: %1.</source>

@@ -158,7 +158,7 @@ et remplissez une feuille de marque de treize cases.</translation>
     </message>
     <message>
         <source>Click for</source>
-        <translation>Clique pour</translation>
+        <translation>Cliquez pour</translation>
     </message>
     <message>
         <source>roll #1.</source>
@@ -186,11 +186,11 @@ et remplissez une feuille de marque de treize cases.</translation>
     </message>
     <message>
         <source>Click</source>
-        <translation>Clique pour</translation>
+        <translation>Cliquez sur</translation>
     </message>
     <message>
         <source>Next Turn.</source>
-        <translation>tour suivant.</translation>
+        <translation>Tour suivant.</translation>
     </message>
     <message>
         <source>%1: scored %2</source>
@@ -257,7 +257,7 @@ et remplissez une feuille de marque de treize cases.</translation>
     <name>frmQuintix</name>
     <message>
         <source>Ones:</source>
-        <translation>As&#xa0;:</translation>
+        <translation>As :</translation>
     </message>
     <message>
         <source>Ones</source>
@@ -265,7 +265,7 @@ et remplissez une feuille de marque de treize cases.</translation>
     </message>
     <message>
         <source>Twos:</source>
-        <translation>Deux&#xa0;:</translation>
+        <translation>Deux :</translation>
     </message>
     <message>
         <source>Twos</source>
@@ -273,7 +273,7 @@ et remplissez une feuille de marque de treize cases.</translation>
     </message>
     <message>
         <source>Threes:</source>
-        <translation>Trois&#xa0;:</translation>
+        <translation>Trois :</translation>
     </message>
     <message>
         <source>Threes</source>
@@ -281,7 +281,7 @@ et remplissez une feuille de marque de treize cases.</translation>
     </message>
     <message>
         <source>Fours:</source>
-        <translation>Quatre&#xa0;:</translation>
+        <translation>Quatre :</translation>
     </message>
     <message>
         <source>Fours</source>
@@ -289,7 +289,7 @@ et remplissez une feuille de marque de treize cases.</translation>
     </message>
     <message>
         <source>Fives:</source>
-        <translation>Cinq&#xa0;:</translation>
+        <translation>Cinq :</translation>
     </message>
     <message>
         <source>Fives</source>
@@ -297,7 +297,7 @@ et remplissez une feuille de marque de treize cases.</translation>
     </message>
     <message>
         <source>Sixes:</source>
-        <translation>Six&#xa0;:</translation>
+        <translation>Six :</translation>
     </message>
     <message>
         <source>Sixes</source>
@@ -305,7 +305,7 @@ et remplissez une feuille de marque de treize cases.</translation>
     </message>
     <message>
         <source>3 of a kind:</source>
-        <translation>Brelan&#xa0;:</translation>
+        <translation>Brelan :</translation>
     </message>
     <message>
         <source>3 of a kind</source>
@@ -313,7 +313,7 @@ et remplissez une feuille de marque de treize cases.</translation>
     </message>
     <message>
         <source>4 of a kind:</source>
-        <translation>Carré&#xa0;:</translation>
+        <translation>Carré :</translation>
     </message>
     <message>
         <source>4 of a kind</source>
@@ -321,7 +321,7 @@ et remplissez une feuille de marque de treize cases.</translation>
     </message>
     <message>
         <source>Full House:</source>
-        <translation>Full&#xa0;:</translation>
+        <translation>Full :</translation>
     </message>
     <message>
         <source>Full House</source>
@@ -333,7 +333,7 @@ et remplissez une feuille de marque de treize cases.</translation>
     </message>
     <message>
         <source>Large Straight:</source>
-        <translation>Gde suite&#xa0;:</translation>
+        <translation>Gde suite :</translation>
     </message>
     <message>
         <source>Large Straight</source>
@@ -341,7 +341,7 @@ et remplissez une feuille de marque de treize cases.</translation>
     </message>
     <message>
         <source>Pipstack:</source>
-        <translation>Pipstack&#xa0;:</translation>
+        <translation>Pipstack :</translation>
     </message>
     <message>
         <source>Pipstack</source>
@@ -349,7 +349,7 @@ et remplissez une feuille de marque de treize cases.</translation>
     </message>
     <message>
         <source>Chance:</source>
-        <translation>Chance&#xa0;:</translation>
+        <translation>Chance :</translation>
     </message>
     <message>
         <source>Chance</source>
@@ -358,7 +358,7 @@ et remplissez une feuille de marque de treize cases.</translation>
     <message>
         <source>Small Straight</source>
         <comment>row caption</comment>
-        <translation>Pte suite&#xa0;:</translation>
+        <translation>Pte suite :</translation>
     </message>
     <message>
         <source>Quintix</source>
@@ -366,23 +366,23 @@ et remplissez une feuille de marque de treize cases.</translation>
     </message>
     <message>
         <source>Subtotal:</source>
-        <translation>Sous-total&#xa0;:</translation>
+        <translation>Sous-total :</translation>
     </message>
     <message>
         <source>Bouns:</source>
-        <translation>Bonus&#xa0;:</translation>
+        <translation>Bonus :</translation>
     </message>
     <message>
         <source>Total 1:</source>
-        <translation>Total 1&#xa0;:</translation>
+        <translation>Total 1 :</translation>
     </message>
     <message>
         <source>Total 2:</source>
-        <translation>Total 2&#xa0;:</translation>
+        <translation>Total 2 :</translation>
     </message>
     <message>
         <source>Grand Total:</source>
-        <translation>Total final&#xa0;:</translation>
+        <translation>Total final :</translation>
     </message>
     <message>
         <source>%1, held</source>
@@ -460,7 +460,7 @@ Réessayer ?</translation>
     </message>
     <message>
         <source>High Score!</source>
-        <translation>Record&#xa0;!</translation>
+        <translation>Record !</translation>
     </message>
     <message>
         <source>&amp;View High Scores</source>
@@ -472,7 +472,7 @@ Réessayer ?</translation>
     </message>
     <message>
         <source>Player %1: </source>
-        <translation>Joueur %1&#xa0;: </translation>
+        <translation>Joueur %1 : </translation>
     </message>
     <message>
         <source>, a high score</source>
@@ -480,7 +480,7 @@ Réessayer ?</translation>
     </message>
     <message>
         <source>Player %1, you scored a High Score!  Input your name:</source>
-        <translation>Joueur %1, vous avez battu un record&#xa0;!  Entrez votre nom&#xa0;:</translation>
+        <translation>Joueur %1, vous avez battu un record !  Entrez votre nom :</translation>
     </message>
     <message>
         <source>High Score</source>
@@ -535,7 +535,7 @@ Réessayer ?</translation>
     </message>
     <message>
         <source>How many players (1-8)?</source>
-        <translation>Combien de joueurs (1-8)&#xa0;?</translation>
+        <translation>Combien de joueurs (1-8) ?</translation>
     </message>
     <message>
         <source>Number of Players</source>

@@ -146,7 +146,7 @@ e riempi un segnapunti di tredici caselle.</translation>
     <name>cardwords</name>
     <message>
         <source>Next &amp;Turn</source>
-        <translation>&amp;Turno seguente</translation>
+        <translation>&amp;Passa turno</translation>
     </message>
     <message>
         <source>&amp;Roll %1</source>
@@ -186,11 +186,11 @@ e riempi un segnapunti di tredici caselle.</translation>
     </message>
     <message>
         <source>Click</source>
-        <translation>Clicca per</translation>
+        <translation>Clicca su</translation>
     </message>
     <message>
         <source>Next Turn.</source>
-        <translation>nuovo turno.</translation>
+        <translation>Passa turno.</translation>
     </message>
     <message>
         <source>%1: scored %2</source>
@@ -242,7 +242,7 @@ e riempi un segnapunti di tredici caselle.</translation>
     </message>
     <message>
         <source>Grand total %1. Next Turn.</source>
-        <translation>Totale finale %1. Turno seguente.</translation>
+        <translation>Totale finale %1. Passa turno.</translation>
     </message>
     <message>
         <source>Totals come after the last turn. Scored so far: %1.</source>

@@ -146,7 +146,7 @@ en vul een scorekaart met dertien vakken.</translation>
     <name>cardwords</name>
     <message>
         <source>Next &amp;Turn</source>
-        <translation>Volgende &amp;beurt</translation>
+        <translation>&amp;Doorgeven</translation>
     </message>
     <message>
         <source>&amp;Roll %1</source>
@@ -186,11 +186,11 @@ en vul een scorekaart met dertien vakken.</translation>
     </message>
     <message>
         <source>Click</source>
-        <translation>Klik voor</translation>
+        <translation>Klik op</translation>
     </message>
     <message>
         <source>Next Turn.</source>
-        <translation>volgende beurt.</translation>
+        <translation>Doorgeven.</translation>
     </message>
     <message>
         <source>%1: scored %2</source>
@@ -242,7 +242,7 @@ en vul een scorekaart met dertien vakken.</translation>
     </message>
     <message>
         <source>Grand total %1. Next Turn.</source>
-        <translation>Eindtotaal %1. Volgende beurt.</translation>
+        <translation>Eindtotaal %1. Doorgeven.</translation>
     </message>
     <message>
         <source>Totals come after the last turn. Scored so far: %1.</source>

@@ -72,6 +72,13 @@ void Label::setForeColor(std::uint32_t value)
     setPalette(p);
 }
 
+void Label::growToFit(int widest)
+{
+    const int lacking = fontMetrics().horizontalAdvance(text()) - contentsRect().width();
+    if (lacking > 0)
+        resize(std::max(width(), std::min(width() + lacking, widest)), height());
+}
+
 void Label::setSingleBorder(bool on)
 {
     border_ = on;

@@ -52,6 +52,10 @@ public:
     std::uint32_t ForeColor() const;
     void setForeColor(std::uint32_t value);
     void setSingleBorder(bool on);
+    // The window was laid out for the English words: where a language's
+    // caption is wider, the label widens by what it lacks, up to `widest`
+    // pixels, and a caption that fits leaves it exactly as it is.
+    void growToFit(int widest);
     void setClickable(bool on) { clicks_.setClickable(on); }
     // What a click does, if a click could reach the label now.
     void click() { clicks_.click(); }
