@@ -14,7 +14,10 @@
 set -euo pipefail
 cd "$(dirname "$0")"
 
-BUILD_PACKAGES=(cmake g++ make qt6-base-dev fonts-dejavu-core fonts-dejavu-extra)
+# qt6-tools-dev gives CMake Qt's translation tools, qt6-l10n-tools lupdate and
+# lrelease themselves, qt6-translations-l10n Qt's own words in each language.
+BUILD_PACKAGES=(cmake g++ make qt6-base-dev qt6-tools-dev qt6-l10n-tools qt6-translations-l10n
+                fonts-dejavu-core fonts-dejavu-extra)
 # The install check validates the desktop entry and the AppStream metadata;
 # the fault check injects system call errors into saves with strace.
 TEST_PACKAGES=(desktop-file-utils appstream lintian man-db autopkgtest strace)

@@ -12,6 +12,7 @@ trap 'rm -rf "$root"' EXIT
 cmake --install "$build" --prefix "$root/usr" >/dev/null
 
 for file in "$bin/pipstack" "$libexec/pipstack" "$data/Die1.bmp" "$data/Die6@2x.bmp" \
+            "$data/translations/pipstack_de.qm" "$data/translations/pipstack_nl.qm" \
             share/applications/io.github.pipstack.Pipstack.desktop \
             share/metainfo/io.github.pipstack.Pipstack.metainfo.xml \
             share/icons/hicolor/32x32/apps/io.github.pipstack.Pipstack.png \
@@ -33,6 +34,9 @@ export HOME="$root/home" XDG_DATA_HOME="$root/home/data" QT_QPA_PLATFORM=offscre
 # Arguments go through to the program, which answers without starting a game.
 [ "$("$root/usr/$bin/pipstack" --version)" = "$version_line" ] || { echo "the launcher lost --version"; exit 1; }
 [ ! -e "$XDG_DATA_HOME" ] || { echo "--version set up a player's folder"; exit 1; }
+# The installed program finds its translations from its own folder.
+LANGUAGE=fr "$root/usr/$bin/pipstack" --help | grep -qF "Afficher cette aide." ||
+    { echo "the installed program does not speak French"; exit 1; }
 status=0
 timeout 2 "$root/usr/$bin/pipstack" || status=$?
 [ "$status" -eq 124 ] || { echo "the installed game ended early with status $status"; exit 1; }
