@@ -21,6 +21,12 @@ for file in "$bin/pipstack" "$libexec/pipstack" "$data/Die1.bmp" "$data/Die6@2x.
 done
 # The manual page names the folder the pictures were installed in.
 grep -qF "/$data/" "$root/usr/share/man/man6/pipstack.6" || { echo "the manual page names another picture folder"; exit 1; }
+# A desktop in another language names and describes the game in it too.
+for language in de fr es it nl; do
+    grep -q "^Comment\[$language\]=" "$root/usr/share/applications/io.github.pipstack.Pipstack.desktop" &&
+        grep -q "<summary xml:lang=\"$language\">" "$root/usr/share/metainfo/io.github.pipstack.Pipstack.metainfo.xml" ||
+        { echo "the desktop files do not speak $language"; exit 1; }
+done
 if command -v desktop-file-validate >/dev/null; then
     desktop-file-validate "$root/usr/share/applications/io.github.pipstack.Pipstack.desktop"
 fi
