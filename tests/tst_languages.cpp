@@ -12,6 +12,7 @@
 #include <QDir>
 #include <QFile>
 #include <QMdiSubWindow>
+#include <QMenu>
 #include <QProcess>
 #include <QPushButton>
 #include <QRegularExpression>
@@ -52,6 +53,33 @@ QStringList misfits(QWidget *window)
             for (const QString &phrase : label->text().split(u'\n'))
                 if (!phrase.contains(u". "_s))
                     check(label, phrase, label->contentsRect(), 0);
+    }
+    // Two access keys alike in one menu or one window: the second never acts.
+    const auto accessKeys = [&found](const QStringList &texts) {
+        QString keys;
+        for (const QString &text : texts) {
+            const qsizetype at = text.indexOf(u'&');
+            if (at >= 0 && at + 1 < text.size() && keys.contains(text.at(at + 1).toLower()))
+                found << u"the access key of %1 is taken"_s.arg(text);
+            else if (at >= 0 && at + 1 < text.size())
+                keys += text.at(at + 1).toLower();
+        }
+    };
+    for (QMenu *menu : window->findChildren<QMenu *>()) {
+        // A window's own system menu has Qt's words, and Qt's access keys.
+        if (menu->parentWidget()->inherits("QMdiSubWindow"))
+            continue;
+        QStringList texts;
+        for (QAction *action : menu->actions())
+            texts << action->text();
+        accessKeys(texts);
+    }
+    // The frame holds every window; each of them is looked at on its own.
+    if (!window->inherits("QMainWindow")) {
+        QStringList texts;
+        for (QPushButton *button : window->findChildren<QPushButton *>())
+            texts << button->text();
+        accessKeys(texts);
     }
     for (QPushButton *button : window->findChildren<QPushButton *>()) {
         if (!button->isVisibleTo(window))

@@ -333,7 +333,7 @@ und fülle einen Spielblock mit dreizehn Feldern.</translation>
     </message>
     <message>
         <source>Large Straight:</source>
-        <translation>Gr. Straße:</translation>
+        <translation>Große Straße:</translation>
     </message>
     <message>
         <source>Large Straight</source>
@@ -358,7 +358,7 @@ und fülle einen Spielblock mit dreizehn Feldern.</translation>
     <message>
         <source>Small Straight</source>
         <comment>row caption</comment>
-        <translation>Kl. Straße:</translation>
+        <translation>Kleine Straße:</translation>
     </message>
     <message>
         <source>Quintix</source>
@@ -464,7 +464,7 @@ Noch einmal versuchen?</translation>
     </message>
     <message>
         <source>&amp;View High Scores</source>
-        <translation>&amp;Bestenliste zeigen</translation>
+        <translation>Bestenliste &amp;anzeigen</translation>
     </message>
     <message>
         <source>&amp;Close</source>
@@ -519,7 +519,7 @@ Noch einmal versuchen?</translation>
     </message>
     <message>
         <source>&amp;View High Scores</source>
-        <translation>&amp;Bestenliste zeigen</translation>
+        <translation>Bestenliste &amp;anzeigen</translation>
     </message>
     <message>
         <source>&amp;Exit</source>

@@ -333,7 +333,7 @@ y rellena una hoja de puntuación de trece casillas.</translation>
     </message>
     <message>
         <source>Large Straight:</source>
-        <translation>Esc. mayor:</translation>
+        <translation>Escalera mayor:</translation>
     </message>
     <message>
         <source>Large Straight</source>
@@ -358,7 +358,7 @@ y rellena una hoja de puntuación de trece casillas.</translation>
     <message>
         <source>Small Straight</source>
         <comment>row caption</comment>
-        <translation>Esc. menor:</translation>
+        <translation>Escalera menor:</translation>
     </message>
     <message>
         <source>Quintix</source>

@@ -333,7 +333,7 @@ et remplissez une feuille de marque de treize cases.</translation>
     </message>
     <message>
         <source>Large Straight:</source>
-        <translation>Gde suite :</translation>
+        <translation>Grande suite :</translation>
     </message>
     <message>
         <source>Large Straight</source>
@@ -358,7 +358,7 @@ et remplissez une feuille de marque de treize cases.</translation>
     <message>
         <source>Small Straight</source>
         <comment>row caption</comment>
-        <translation>Pte suite :</translation>
+        <translation>Petite suite :</translation>
     </message>
     <message>
         <source>Quintix</source>

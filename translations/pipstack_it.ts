@@ -333,7 +333,7 @@ e riempi un segnapunti di tredici caselle.</translation>
     </message>
     <message>
         <source>Large Straight:</source>
-        <translation>Scala magg.:</translation>
+        <translation>Scala maggiore:</translation>
     </message>
     <message>
         <source>Large Straight</source>
@@ -358,7 +358,7 @@ e riempi un segnapunti di tredici caselle.</translation>
     <message>
         <source>Small Straight</source>
         <comment>row caption</comment>
-        <translation>Scala min.:</translation>
+        <translation>Scala minore:</translation>
     </message>
     <message>
         <source>Quintix</source>
@@ -382,7 +382,7 @@ e riempi un segnapunti di tredici caselle.</translation>
     </message>
     <message>
         <source>Grand Total:</source>
-        <translation>Totale:</translation>
+        <translation>Totale finale:</translation>
     </message>
     <message>
         <source>%1, held</source>

@@ -333,7 +333,7 @@ en vul een scorekaart met dertien vakken.</translation>
     </message>
     <message>
         <source>Large Straight:</source>
-        <translation>Gr. straat:</translation>
+        <translation>Grote straat:</translation>
     </message>
     <message>
         <source>Large Straight</source>
@@ -358,7 +358,7 @@ en vul een scorekaart met dertien vakken.</translation>
     <message>
         <source>Small Straight</source>
         <comment>row caption</comment>
-        <translation>Kl. straat:</translation>
+        <translation>Kleine straat:</translation>
     </message>
     <message>
         <source>Quintix</source>
