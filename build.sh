@@ -79,6 +79,8 @@ test)
     # A whole game as a blind player plays it, with what the screen reader
     # Orca says checked at every step.
     bash scripts/orca_check.sh build-test/app/pipstack
+    # A short turn in German: the translations reach the screen reader.
+    bash scripts/orca_check.sh build-test/app/pipstack de
     # The Windows zip and installer, cross-built, and everything under Wine.
     bash scripts/windows.sh test
     # A second build with AddressSanitizer and UndefinedBehaviorSanitizer runs
