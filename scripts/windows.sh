@@ -79,14 +79,10 @@ stage() {
     cp "$qt/plugins/platforms/qwindows.dll" "$stage/platforms/"
     cp "$qt/plugins/styles/qwindowsvistastyle.dll" "$stage/styles/"
     cp assets/Die*.bmp assets/pipstack.ico "$stage/"
-    # The program's languages, each with Qt's own words for its dialogs.
+    # The program's languages, each with Qt's own words for its dialogs (the
+    # build puts Debian's beside ours).
     mkdir -p "$stage/translations"
-    local qm
-    for qm in "$build"/translations/pipstack_*.qm; do
-        cp "$qm" "$stage/translations/"
-        qm=${qm##*/pipstack_}
-        cp "/usr/share/qt6/translations/qtbase_$qm" "$stage/translations/"
-    done
+    cp "$build"/translations/{pipstack,qtbase}_*.qm "$stage/translations/"
     # The font the captions are laid out for, which Windows lacks.
     mkdir -p "$stage/fonts" "$stage/licences/DejaVu"
     cp /usr/share/fonts/truetype/dejavu/DejaVuSans{,Condensed}.ttf "$stage/fonts/"

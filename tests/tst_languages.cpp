@@ -29,7 +29,7 @@ using gamekit::Players;
 
 namespace {
 
-const QStringList Languages{u"de"_s, u"fr"_s, u"es"_s, u"it"_s, u"nl"_s};
+const QStringList Languages = QStringLiteral(PIPSTACK_LANGUAGES).split(u' ');
 
 // Every text a player can see in the window, each with where it stands.
 QStringList misfits(QWidget *window)
@@ -47,6 +47,12 @@ QStringList misfits(QWidget *window)
     for (QLabel *label : window->findChildren<QLabel *>()) {
         if (label->text().isEmpty() || !label->isVisibleTo(window))
             continue;
+        // Qt's dialogs break a long word, a file's path, anywhere: only their height tells.
+        if (label->wordWrap() && !label->inherits("platform::Label")) {
+            if (label->heightForWidth(label->width()) > label->height())
+                found << u"%1: \"%2\" is taller than its label"_s.arg(window->windowTitle(), label->text());
+            continue;
+        }
         check(label, label->text(), label->contentsRect(), int(label->alignment()) | (label->wordWrap() ? Qt::TextWordWrap : 0));
         // The status text's phrases stand one to a line, a line to a sentence.
         if (label->wordWrap() && label->text().contains(u'\n'))
@@ -209,9 +215,13 @@ void TestLanguages::systemLanguages_followTheEnvironmentInOrder()
         qputenv("LANG", lang);
         return app::SystemLanguages();
     };
+#ifndef Q_OS_WIN
     QCOMPARE(with("", "", "", "de_DE.UTF-8"), QStringList{u"de_DE"_s});
     QCOMPARE(with("", "", "fr_BE.UTF-8@euro", "de_DE.UTF-8"), QStringList{u"fr_BE"_s});
     QCOMPARE(with("nl:es", "C", "fr_FR", ""), (QStringList{u"nl"_s, u"es"_s, u"C"_s}));
+#else
+    Q_UNUSED(with);
+#endif
     // The first language wins; English and the C locale load nothing.
     const QString folder = QStringLiteral(PIPSTACK_QM_DIR);
     QCOMPARE(app::UseLanguage({u"pt_BR"_s, u"it_CH"_s, u"de"_s}, folder), u"it"_s);

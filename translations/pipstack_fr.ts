@@ -178,7 +178,7 @@ et remplissez une feuille de marque de treize cases.</translation>
     </message>
     <message>
         <source>You earned</source>
-        <translation>Vous marquez</translation>
+        <translation>Vous gagnez</translation>
     </message>
     <message>
         <source>%1 Points.</source>
@@ -234,11 +234,11 @@ et remplissez une feuille de marque de treize cases.</translation>
     </message>
     <message>
         <source>You earned %1 point. </source>
-        <translation>Vous marquez %1 point. </translation>
+        <translation>Vous gagnez %1 point. </translation>
     </message>
     <message>
         <source>You earned %1 points. </source>
-        <translation>Vous marquez %1 points. </translation>
+        <translation>Vous gagnez %1 points. </translation>
     </message>
     <message>
         <source>Grand total %1. Next Turn.</source>
