@@ -38,6 +38,7 @@ void frmSummary::createControls(QWidget *client)
     for (int n = 1; n <= 8; ++n) {
         const int top = 720 + 480 * (n - 1);
         lblPlayer(n) = new platform::Label(client, TwipsRect(240, top, 855, 255));
+        lblPlayer(n)->setSlack(platform::Px(165));
         lblScore(n) = new platform::Label(client, TwipsRect(1320, top, 855, 255));
         lblHigh(n) = new platform::Label(client, TwipsRect(2400, top, 855, 255));
         lblHigh(n)->setCaption(tr("High Score!"));
@@ -72,7 +73,6 @@ void frmSummary::Form_Load()
         const auto &totals = game_->Player(p)->Totals();
         const QString total = totals ? QString::number(totals->grandTotal) : QString();
         lblPlayer(p)->setCaption(player);
-        lblPlayer(p)->growToFit(lblScore(p)->x() - lblPlayer(p)->x());
         lblScore(p)->setCaption(total);
         const std::int16_t v = totals ? totals->grandTotal : std::int16_t(0);
         // A table that could not be read says nothing of who beat it.
