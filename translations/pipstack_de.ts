@@ -409,7 +409,7 @@ und fülle einen Spielblock mit dreizehn Feldern.</translation>
     </message>
     <message>
         <source>&amp;Reset</source>
-        <translation>&amp;Zurücksetzen</translation>
+        <translation>&amp;Leeren</translation>
     </message>
     <message>
         <source>(could not be read)</source>
@@ -421,7 +421,7 @@ und fülle einen Spielblock mit dreizehn Feldern.</translation>
     </message>
     <message>
         <source>Do you really want to reset the scores?</source>
-        <translation>Willst du die Bestenliste wirklich zurücksetzen?</translation>
+        <translation>Willst du die Bestenliste wirklich leeren?</translation>
     </message>
     <message>
         <source>WARNING</source>
