@@ -5,14 +5,14 @@
 # then starts the installed game once through its launcher.
 set -euo pipefail
 # The build folder, then the launcher's, the program's and the pictures'
-# folders as configured, relative to the prefix, then what --version prints.
-build=$1 bin=$2 libexec=$3 data=$4 version_line=$5
+# folders as configured, relative to the prefix, then what --version prints,
+# then the languages besides English ("de fr").
+build=$1 bin=$2 libexec=$3 data=$4 version_line=$5 languages=$6
 root=$(mktemp -d)
 trap 'rm -rf "$root"' EXIT
 cmake --install "$build" --prefix "$root/usr" >/dev/null
 
 for file in "$bin/pipstack" "$libexec/pipstack" "$data/Die1.bmp" "$data/Die6@2x.bmp" \
-            "$data/translations/pipstack_de.qm" "$data/translations/pipstack_nl.qm" \
             share/applications/io.github.pipstack.Pipstack.desktop \
             share/metainfo/io.github.pipstack.Pipstack.metainfo.xml \
             share/icons/hicolor/32x32/apps/io.github.pipstack.Pipstack.png \
@@ -21,8 +21,9 @@ for file in "$bin/pipstack" "$libexec/pipstack" "$data/Die1.bmp" "$data/Die6@2x.
 done
 # The manual page names the folder the pictures were installed in.
 grep -qF "/$data/" "$root/usr/share/man/man6/pipstack.6" || { echo "the manual page names another picture folder"; exit 1; }
-# A desktop in another language names and describes the game in it too.
-for language in de fr es it nl; do
+# Each language has its translation, and the desktop files describe the game in it.
+for language in $languages; do
+    [ -e "$root/usr/$data/translations/pipstack_$language.qm" ] || { echo "missing after install: the $language translation"; exit 1; }
     grep -q "^Comment\[$language\]=" "$root/usr/share/applications/io.github.pipstack.Pipstack.desktop" &&
         grep -q "<summary xml:lang=\"$language\">" "$root/usr/share/metainfo/io.github.pipstack.Pipstack.metainfo.xml" ||
         { echo "the desktop files do not speak $language"; exit 1; }
