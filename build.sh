@@ -14,7 +14,10 @@
 set -euo pipefail
 cd "$(dirname "$0")"
 
-BUILD_PACKAGES=(cmake g++ make qt6-base-dev fonts-dejavu-core fonts-dejavu-extra)
+# qt6-tools-dev gives CMake Qt's translation tools, qt6-l10n-tools lupdate and
+# lrelease themselves, qt6-translations-l10n Qt's own words in each language.
+BUILD_PACKAGES=(cmake g++ make qt6-base-dev qt6-tools-dev qt6-l10n-tools qt6-translations-l10n
+                fonts-dejavu-core fonts-dejavu-extra)
 # The install check validates the desktop entry and the AppStream metadata;
 # the fault check injects system call errors into saves with strace.
 TEST_PACKAGES=(desktop-file-utils appstream lintian man-db autopkgtest strace)
@@ -76,6 +79,8 @@ test)
     # A whole game as a blind player plays it, with what the screen reader
     # Orca says checked at every step.
     bash scripts/orca_check.sh build-test/app/pipstack
+    # A short turn in German: the translations reach the screen reader.
+    bash scripts/orca_check.sh build-test/app/pipstack de
     # The Windows zip and installer, cross-built, and everything under Wine.
     bash scripts/windows.sh test
     # A second build with AddressSanitizer and UndefinedBehaviorSanitizer runs

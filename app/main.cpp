@@ -1,6 +1,7 @@
 // SPDX-FileCopyrightText: 2026 The Pipstack developers
 // SPDX-License-Identifier: MIT
 #include "app/application.h"
+#include "app/language.h"
 #include "app/mdiMain.h"
 #include "platform/widgets/forms.h"
 
@@ -72,6 +73,7 @@ int AnswerCommandLine(int argc, char *argv[])
     char command[] = "pipstack";
     char *coreArgv[] = {command, nullptr};
     QCoreApplication core(coreArgc, coreArgv);
+    app::UseLanguage(app::SystemLanguages());
 #ifdef Q_OS_WIN
     BorrowParentConsole();
 #endif
@@ -125,6 +127,7 @@ int main(int argc, char *argv[])
     if (argc > 1)
         return AnswerCommandLine(argc, argv);
     QApplication app(argc, argv);
+    app::UseLanguage(app::SystemLanguages());
 #ifdef Q_OS_WIN
     AddOwnFonts();
 #endif

@@ -157,10 +157,13 @@ void frmScores::Form_Load()
     int n = 0;
     for (const ScoreEntry &entry : Shown) {
         ++n;
+        // The file keeps a reset row's "Nobody" in English, so that it moves
+        // between desktops unchanged; no game scores 0, so such a row is one.
+        const QString name = entry.score == 0 && entry.name == u"Nobody"_s ? tr("Nobody") : entry.name;
         lblScore(n)->setCaption(QString::number(entry.score));
-        lblPlayer(n)->setCaption(entry.name);
+        lblPlayer(n)->setCaption(name);
         // A row is read as one: rank, name and score.
-        lblPlayer(n)->setAccessibleName(QString::number(n) + u". "_s + entry.name + u", "_s +
+        lblPlayer(n)->setAccessibleName(QString::number(n) + u". "_s + name + u", "_s +
                                         QString::number(entry.score));
     }
 }

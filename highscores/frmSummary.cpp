@@ -38,6 +38,7 @@ void frmSummary::createControls(QWidget *client)
     for (int n = 1; n <= 8; ++n) {
         const int top = 720 + 480 * (n - 1);
         lblPlayer(n) = new platform::Label(client, TwipsRect(240, top, 855, 255));
+        lblPlayer(n)->setSlack(platform::Px(165));
         lblScore(n) = new platform::Label(client, TwipsRect(1320, top, 855, 255));
         lblHigh(n) = new platform::Label(client, TwipsRect(2400, top, 855, 255));
         lblHigh(n)->setCaption(tr("High Score!"));

@@ -11,7 +11,9 @@ namespace cardwords {
 
 namespace {
 
-QString tr(const char *text) { return QCoreApplication::translate("frmQuintix", text); }
+// lupdate files a tr() in this namespace under "cardwords", so that is its
+// context here too; the categories' words are the card's own ("frmQuintix").
+QString tr(const char *text) { return QCoreApplication::translate("cardwords", text); }
 
 QString blanks(int count) { return QString(count, u' '); }
 
@@ -41,9 +43,19 @@ constexpr std::array<CategoryWords, CategoryCount> Categories{{
 
 } // namespace
 
-QString RowCaption(Category category) { return tr(Categories.at(std::size_t(category)).caption); }
+// Other languages end every caption with a colon, so the one caption without
+// it is told apart from the spoken name of the same words.
+QString RowCaption(Category category)
+{
+    if (category == Category::SmallStraight)
+        return QCoreApplication::translate("frmQuintix", "Small Straight", "row caption");
+    return QCoreApplication::translate("frmQuintix", Categories.at(std::size_t(category)).caption);
+}
 
-QString CategoryName(Category category) { return tr(Categories.at(std::size_t(category)).name); }
+QString CategoryName(Category category)
+{
+    return QCoreApplication::translate("frmQuintix", Categories.at(std::size_t(category)).name);
+}
 
 QString RollCaption(const Scorecard &card)
 {

@@ -89,10 +89,14 @@ void frmQuintix::createControls(QWidget *client)
     connect(cmdRoll, &QPushButton::clicked, this, &frmQuintix::cmdRoll_Click);
     lblMemo = new Label(client, TwipsRect(3960, 1920, 975, 1815));
     lblMemo->setPhraseWrap(true);
+    // Another language's words may take a little more of the space that the
+    // captions leave before the next box or the window's edge.
+    lblMemo->setSlack(platform::Px(165));
 
     const auto caption = [client](int left, int top, int width, const QString &text) {
         auto *label = new Label(client, TwipsRect(left, top, width, 255));
         label->setAlignment(Qt::AlignRight | Qt::AlignTop);
+        label->setSlack(platform::Px(165));
         label->setCaption(text);
     };
     for (int index = 0; index < CategoryCount; ++index) {

@@ -171,6 +171,16 @@ def wait_until(test, limit):
     return True
 
 
+def german_turn():
+    """One turn in German: the game's words reach Orca translated."""
+    print("A turn in German")
+    step("alt+o n", r"Anzahl der Spieler", item="German dialog")
+    step("1 Return", r"Wurf 1", r"^Zug 1\. Klick für Wurf 1\.$", item="German status")
+    step("space", r"^\d( gehalten)?, .*Bereit für Wurf 2\.$", absent=[r"Ready for"], item="German roll")
+    step("Tab", r"Einser: \d+, wenn eingetragen", item="German box")
+    step("space", r"^Du erhältst \d+ Punkte?\. Nächster Zug\.$", item="German score")
+
+
 def main():
     start("openbox", "--sm-disable")
     # Without the window manager no window becomes active, and nothing is
@@ -195,6 +205,10 @@ def main():
         sys.exit("Orca did not start")
     env = dict(os.environ, QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1",
                XDG_RUNTIME_DIR=os.path.join(os.environ["XDG_RUNTIME_DIR"], "game"))
+    # Only the game speaks the language asked for; Orca's own words stay English.
+    language = os.environ.get("PIPSTACK_LANGUAGE", "")
+    if language:
+        env["LANGUAGE"] = language
     with open(os.path.join(SCRATCH, "game.log"), "wb") as log:
         start(os.environ["PIPSTACK_GAME"], cwd=os.path.join(SCRATCH, "play"), env=env, stdout=log, stderr=log)
     if not speech.wait(r"Pipstack frame", 60):
@@ -204,6 +218,10 @@ def main():
     if keys := os.environ.get("PIPSTACK_ORCA_KEYS"):  # to explore: say what each key makes Orca say
         for k in keys.split():
             step(k)
+        return
+
+    if language == "de":
+        german_turn()
         return
 
     print("The warning setting, and two players: a turn and the hand-over")

@@ -5,7 +5,9 @@
 # Plays the game with the keyboard under Orca, the screen reader a blind
 # player uses on Debian, and checks what Orca says after each key: from its
 # debug log's SPEECH OUTPUT lines, so no sound card is needed.
-#   bash scripts/orca_check.sh [game]   (after bash build.sh play or test)
+#   bash scripts/orca_check.sh [game [language]]   (after bash build.sh play or test)
+# With "de" as the language the game plays one short turn in German instead,
+# and the check hears the German words.
 # Everything runs in a scratch folder, on a virtual display of its own and a
 # D-Bus session of its own; Orca gets preferences of its own there too, so
 # the player's are never read or changed. Installs what is missing as root.
@@ -16,6 +18,7 @@ install_missing orca speech-dispatcher speech-dispatcher-espeak-ng espeak-ng xvf
     xdotool python3-pyatspi
 
 game=${1:-}
+export PIPSTACK_LANGUAGE=${2:-}
 for candidate in build-test/app/pipstack build/app/pipstack; do
     [ -n "$game" ] || [ ! -x "$candidate" ] || game=$PWD/$candidate
 done

@@ -20,9 +20,11 @@ version= # read from the build once it is configured
 build=$root/build-windows
 qt_tarball_name=qt6-mingw-6.4.2-x86_64.tar.xz
 
-# Qt's host tools (moc, rcc, uic) come from Debian's own Qt of the same version.
+# Qt's host tools (moc, rcc, uic, lupdate, lrelease) come from Debian's own Qt
+# of the same version, and so do Qt's own translations, which the MinGW Qt lacks.
 WINDOWS_PACKAGES=(cmake ninja-build g++-mingw-w64-x86-64-posix gcc-mingw-w64-x86-64-posix
     mingw-w64-x86-64-dev binutils-mingw-w64-x86-64 qt6-base-dev qt6-base-dev-tools
+    qt6-tools-dev qt6-l10n-tools qt6-translations-l10n
     xz-utils zip unzip nsis wine wine64 fonts-dejavu-core fonts-dejavu-extra)
 mingw_runtime=(/usr/lib/gcc/x86_64-w64-mingw32/12-posix/libstdc++-6.dll
     /usr/lib/gcc/x86_64-w64-mingw32/12-posix/libgcc_s_seh-1.dll
@@ -77,6 +79,10 @@ stage() {
     cp "$qt/plugins/platforms/qwindows.dll" "$stage/platforms/"
     cp "$qt/plugins/styles/qwindowsvistastyle.dll" "$stage/styles/"
     cp assets/Die*.bmp assets/pipstack.ico "$stage/"
+    # The program's languages, each with Qt's own words for its dialogs (the
+    # build puts Debian's beside ours).
+    mkdir -p "$stage/translations"
+    cp "$build"/translations/{pipstack,qtbase}_*.qm "$stage/translations/"
     # The font the captions are laid out for, which Windows lacks.
     mkdir -p "$stage/fonts" "$stage/licences/DejaVu"
     cp /usr/share/fonts/truetype/dejavu/DejaVuSans{,Condensed}.ttf "$stage/fonts/"

@@ -24,6 +24,10 @@ lintian --pedantic --fail-on error,warning "$changes" || fail "lintian reports e
 # must be among them even where this machine's dpkg leaves manual pages out.
 files=$(dpkg-deb --fsys-tarfile "$deb" | tar -t | grep -v '/$' | sed 's|^\.||')
 grep -qx /usr/share/man/man6/pipstack.6.gz <<<"$files" || fail "the manual page is not in the package"
+for language in de fr es it nl; do
+    grep -qx "/usr/share/games/pipstack/translations/pipstack_$language.qm" <<<"$files" ||
+        fail "the $language translation is not in the package"
+done
 
 echo "== autopkgtest"
 installed_before=$(dpkg-query -W -f='${db:Status-Status}' pipstack 2>/dev/null || true)

@@ -30,6 +30,8 @@ runs_for_three_seconds() { # program
 echo "== The portable game"
 (cd "$scratch" && unzip -q "$build/pipstack-$version-windows-x64.zip")
 runs_for_three_seconds "$scratch/Pipstack/pipstack.exe"
+[ -f "$scratch/Pipstack/translations/pipstack_fr.qm" ] && [ -f "$scratch/Pipstack/translations/qtbase_fr.qm" ] ||
+    fail "the zip lacks the translations"
 [ ! -e "$scores" ] || fail "the portable game made $scores instead of keeping its scores beside itself"
 
 echo "== The installer, silently"
@@ -38,7 +40,8 @@ installed=$drive_c/Program\ Files/Pipstack
 start_menu=$drive_c/ProgramData/Microsoft/Windows/Start\ Menu/Programs/Pipstack.lnk
 key='HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall\Pipstack'
 for file in pipstack.exe Uninstall.exe Qt6Widgets.dll libstdc++-6.dll platforms/qwindows.dll \
-            styles/qwindowsvistastyle.dll fonts/DejaVuSansCondensed.ttf licences/Qt/LGPL-3.0-only.txt; do
+            styles/qwindowsvistastyle.dll fonts/DejaVuSansCondensed.ttf licences/Qt/LGPL-3.0-only.txt \
+            translations/pipstack_de.qm translations/qtbase_de.qm translations/pipstack_nl.qm translations/qtbase_nl.qm; do
     [ -f "$installed/$file" ] || fail "not installed: $file"
 done
 [ ! -e "$installed/portable.txt" ] || fail "the installed game was made portable"

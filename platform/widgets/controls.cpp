@@ -57,10 +57,24 @@ void Label::showCaption()
 {
     if (!wordWrap()) {
         QLabel::setText(caption_);
+        fitWidth();
         return;
     }
     static const QRegularExpression phraseBreak(u" {2,}"_s);
     QLabel::setText(QString(caption_).replace(phraseBreak, u"\n"_s));
+    fitWidth();
+}
+
+void Label::fitWidth()
+{
+    if (slack_ <= 0)
+        return;
+    int widest = 0;
+    for (const QString &line : text().split(u'\n'))
+        if (!wordWrap() || !line.contains(u". "_s))
+            widest = std::max(widest, fontMetrics().horizontalAdvance(line));
+    const int margins = width() - contentsRect().width();
+    resize(std::clamp(widest + margins, laidOutWidth_, laidOutWidth_ + slack_), height());
 }
 
 std::uint32_t Label::ForeColor() const { return ToColorValue(palette().color(QPalette::WindowText)); }
@@ -70,6 +84,13 @@ void Label::setForeColor(std::uint32_t value)
     QPalette p = palette();
     p.setColor(QPalette::WindowText, FromColorValue(value));
     setPalette(p);
+}
+
+void Label::setSlack(int pixels)
+{
+    slack_ = pixels;
+    laidOutWidth_ = width();
+    showCaption();
 }
 
 void Label::setSingleBorder(bool on)

@@ -52,6 +52,12 @@ public:
     std::uint32_t ForeColor() const;
     void setForeColor(std::uint32_t value);
     void setSingleBorder(bool on);
+    // The window was laid out for the English words: where another
+    // language's caption is wider, the label widens to the right by what it
+    // lacks, by `pixels` at most; a caption that fits keeps the laid-out
+    // width exactly. A wrapping label widens for its widest phrase, but not
+    // for one of several sentences, which wraps by design.
+    void setSlack(int pixels);
     void setClickable(bool on) { clicks_.setClickable(on); }
     // What a click does, if a click could reach the label now.
     void click() { clicks_.click(); }
@@ -72,9 +78,12 @@ private:
     using QLabel::setText;
     using QLabel::setWordWrap;
     void showCaption();
+    void fitWidth();
 
     QString caption_;
     bool border_ = false;
+    int slack_ = 0;
+    int laidOutWidth_ = 0;
     Clicks clicks_;
 };
 

@@ -1,0 +1,564 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="de">
+<context>
+    <name>CommandLine</name>
+    <message>
+        <source>A dice game for one to eight players: roll five dice up to three times a turn
+and fill a scorecard of thirteen categories.</source>
+        <translation>Ein Würfelspiel für einen bis acht Spieler: Würfle pro Zug bis zu dreimal mit fünf Würfeln
+und fülle einen Spielblock mit dreizehn Feldern.</translation>
+    </message>
+    <message>
+        <source>Displays this help.</source>
+        <translation>Zeigt diese Hilfe an.</translation>
+    </message>
+    <message>
+        <source>pipstack: %1 Try &apos;pipstack --help&apos;.</source>
+        <extracomment>%1 is Qt&apos;s own message; &quot;pipstack&quot; is the command typed, in every language.</extracomment>
+        <translation>pipstack: %1 Mehr dazu mit „pipstack --help“.</translation>
+    </message>
+    <message>
+        <source>pipstack: unexpected argument &apos;%1&apos;. Try &apos;pipstack --help&apos;.</source>
+        <extracomment>&quot;pipstack&quot; is the command typed, in every language.</extracomment>
+        <translation>pipstack: unerwartetes Argument „%1“. Mehr dazu mit „pipstack --help“.</translation>
+    </message>
+</context>
+<context>
+    <name>SaveFailure</name>
+    <message>
+        <source>no permission</source>
+        <translation>keine Berechtigung</translation>
+    </message>
+    <message>
+        <source>%1 could not be written: the folder %2 is not writable.</source>
+        <translation>%1 konnte nicht geschrieben werden: In den Ordner %2 darf nicht geschrieben werden.</translation>
+    </message>
+    <message>
+        <source>%1 could not be written: its folder %2 does not exist.</source>
+        <translation>%1 konnte nicht geschrieben werden: Sein Ordner %2 existiert nicht.</translation>
+    </message>
+    <message>
+        <source>the disk reported an error</source>
+        <translation>der Datenträger meldete einen Fehler</translation>
+    </message>
+    <message>
+        <source>%1 could not be written: the disk reported an error.</source>
+        <translation>%1 konnte nicht geschrieben werden: Der Datenträger meldete einen Fehler.</translation>
+    </message>
+    <message>
+        <source>the disk is read-only</source>
+        <translation>der Datenträger ist schreibgeschützt</translation>
+    </message>
+    <message>
+        <source>%1 could not be written: the disk is read-only.</source>
+        <translation>%1 konnte nicht geschrieben werden: Der Datenträger ist schreibgeschützt.</translation>
+    </message>
+    <message>
+        <source>the disk is full</source>
+        <translation>der Datenträger ist voll</translation>
+    </message>
+    <message>
+        <source>%1 could not be written: the disk is full.</source>
+        <translation>%1 konnte nicht geschrieben werden: Der Datenträger ist voll.</translation>
+    </message>
+    <message>
+        <source>%1 could not be written: Windows denied access to it or to its folder.</source>
+        <translation>%1 konnte nicht geschrieben werden: Windows verweigerte den Zugriff auf die Datei oder ihren Ordner.</translation>
+    </message>
+    <message>
+        <source>%1 is read-only, so it was left as it is.</source>
+        <translation>%1 ist schreibgeschützt und blieb daher unverändert.</translation>
+    </message>
+    <message>
+        <source>another program is using it</source>
+        <translation>ein anderes Programm verwendet die Datei</translation>
+    </message>
+    <message>
+        <source>%1 could not be written: another program is using it.</source>
+        <translation>%1 konnte nicht geschrieben werden: Ein anderes Programm verwendet die Datei.</translation>
+    </message>
+    <message>
+        <source>system error %1</source>
+        <translation>Systemfehler %1</translation>
+    </message>
+    <message>
+        <source>%1 could not be written (system error %2).</source>
+        <translation>%1 konnte nicht geschrieben werden (Systemfehler %2).</translation>
+    </message>
+    <message>
+        <source>Windows error %1</source>
+        <translation>Windows-Fehler %1</translation>
+    </message>
+    <message>
+        <source>%1 could not be written (Windows error %2).</source>
+        <translation>%1 konnte nicht geschrieben werden (Windows-Fehler %2).</translation>
+    </message>
+    <message>
+        <source>%1 could not be written.</source>
+        <translation>%1 konnte nicht geschrieben werden.</translation>
+    </message>
+    <message>
+        <source>%1 could not be written: no lock file could be made beside it.</source>
+        <translation>%1 konnte nicht geschrieben werden: Daneben ließ sich keine Sperrdatei anlegen.</translation>
+    </message>
+    <message>
+        <source>%1 could not be written: no lock file could be made beside it (%2).</source>
+        <translation>%1 konnte nicht geschrieben werden: Daneben ließ sich keine Sperrdatei anlegen (%2).</translation>
+    </message>
+    <message>
+        <source>%1 could not be read, so it was left as it is.</source>
+        <translation>%1 konnte nicht gelesen werden und blieb daher unverändert.</translation>
+    </message>
+    <message>
+        <source>%1 could not be read (%2), so it was left as it is.</source>
+        <translation>%1 konnte nicht gelesen werden (%2) und blieb daher unverändert.</translation>
+    </message>
+    <message>
+        <source>%1 is a folder, not a file.</source>
+        <translation>%1 ist ein Ordner, keine Datei.</translation>
+    </message>
+    <message>
+        <source>%1 is being saved by another game, which has not finished.</source>
+        <translation>%1 wird gerade von einem anderen Spiel gespeichert, das noch nicht fertig ist.</translation>
+    </message>
+    <message>
+        <source>%1 could not be written: its lock file %2 is a folder.</source>
+        <translation>%1 konnte nicht geschrieben werden: Seine Sperrdatei %2 ist ein Ordner.</translation>
+    </message>
+    <message>
+        <source>The high scores were saved, but their lock file %1 could not be removed.</source>
+        <translation>Die Bestenliste wurde gespeichert, aber ihre Sperrdatei %1 ließ sich nicht entfernen.</translation>
+    </message>
+    <message>
+        <source>The high scores were saved, but their lock file %1 could not be removed (%2).</source>
+        <translation>Die Bestenliste wurde gespeichert, aber ihre Sperrdatei %1 ließ sich nicht entfernen (%2).</translation>
+    </message>
+</context>
+<context>
+    <name>TextWriter</name>
+    <message>
+        <source>Unknown error</source>
+        <translation>Unbekannter Fehler</translation>
+    </message>
+</context>
+<context>
+    <name>cardwords</name>
+    <message>
+        <source>Next &amp;Turn</source>
+        <translation>Nächster &amp;Zug</translation>
+    </message>
+    <message>
+        <source>&amp;Roll %1</source>
+        <translation>&amp;Wurf %1</translation>
+    </message>
+    <message>
+        <source>Turn %1.</source>
+        <translation>Zug %1.</translation>
+    </message>
+    <message>
+        <source>Click for</source>
+        <translation>Klick für</translation>
+    </message>
+    <message>
+        <source>roll #1.</source>
+        <translation>Wurf 1.</translation>
+    </message>
+    <message>
+        <source>Ready for</source>
+        <translation>Bereit für</translation>
+    </message>
+    <message>
+        <source>roll #%1.</source>
+        <translation>Wurf %1.</translation>
+    </message>
+    <message>
+        <source>No more rolls. Please score your rolls.</source>
+        <translation>Keine Würfe mehr. Bitte trag dein Ergebnis ein.</translation>
+    </message>
+    <message>
+        <source>You earned</source>
+        <translation>Du erhältst</translation>
+    </message>
+    <message>
+        <source>%1 Points.</source>
+        <translation>%1 Punkte.</translation>
+    </message>
+    <message>
+        <source>Click</source>
+        <translation>Weiter mit</translation>
+    </message>
+    <message>
+        <source>Next Turn.</source>
+        <translation>Nächster Zug.</translation>
+    </message>
+    <message>
+        <source>%1: scored %2</source>
+        <translation>%1: %2 eingetragen</translation>
+    </message>
+    <message>
+        <source>%1: %2 if scored</source>
+        <translation>%1: %2, wenn eingetragen</translation>
+    </message>
+    <message>
+        <source>%1: open</source>
+        <translation>%1: offen</translation>
+    </message>
+    <message>
+        <source>Die %1: not rolled</source>
+        <translation>Würfel %1: nicht gewürfelt</translation>
+    </message>
+    <message>
+        <source>Die %1: %2</source>
+        <translation>Würfel %1: %2</translation>
+    </message>
+    <message>
+        <source>%1 held</source>
+        <translation>%1 gehalten</translation>
+    </message>
+    <message>
+        <source>No more rolls; score a box.</source>
+        <translation>Keine Würfe mehr; trag ein Feld ein.</translation>
+    </message>
+    <message>
+        <source>Ready for roll %1.</source>
+        <translation>Bereit für Wurf %1.</translation>
+    </message>
+    <message>
+        <source>%1. %2</source>
+        <translation>%1. %2</translation>
+    </message>
+    <message>
+        <source>, </source>
+        <translation>, </translation>
+    </message>
+    <message>
+        <source>You earned %1 point. </source>
+        <translation>Du erhältst %1 Punkt. </translation>
+    </message>
+    <message>
+        <source>You earned %1 points. </source>
+        <translation>Du erhältst %1 Punkte. </translation>
+    </message>
+    <message>
+        <source>Grand total %1. Next Turn.</source>
+        <translation>Endsumme %1. Nächster Zug.</translation>
+    </message>
+    <message>
+        <source>Totals come after the last turn. Scored so far: %1.</source>
+        <translation>Die Summen gibt es nach dem letzten Zug. Bisher eingetragen: %1.</translation>
+    </message>
+    <message>
+        <source>Subtotal %1, Bonus %2, Total 1 %3, Total 2 %4, Grand Total %5.</source>
+        <translation>Teilsumme %1, Bonus %2, Summe 1 %3, Summe 2 %4, Endsumme %5.</translation>
+    </message>
+</context>
+<context>
+    <name>frmQuintix</name>
+    <message>
+        <source>Ones:</source>
+        <translation>Einser:</translation>
+    </message>
+    <message>
+        <source>Ones</source>
+        <translation>Einser</translation>
+    </message>
+    <message>
+        <source>Twos:</source>
+        <translation>Zweier:</translation>
+    </message>
+    <message>
+        <source>Twos</source>
+        <translation>Zweier</translation>
+    </message>
+    <message>
+        <source>Threes:</source>
+        <translation>Dreier:</translation>
+    </message>
+    <message>
+        <source>Threes</source>
+        <translation>Dreier</translation>
+    </message>
+    <message>
+        <source>Fours:</source>
+        <translation>Vierer:</translation>
+    </message>
+    <message>
+        <source>Fours</source>
+        <translation>Vierer</translation>
+    </message>
+    <message>
+        <source>Fives:</source>
+        <translation>Fünfer:</translation>
+    </message>
+    <message>
+        <source>Fives</source>
+        <translation>Fünfer</translation>
+    </message>
+    <message>
+        <source>Sixes:</source>
+        <translation>Sechser:</translation>
+    </message>
+    <message>
+        <source>Sixes</source>
+        <translation>Sechser</translation>
+    </message>
+    <message>
+        <source>3 of a kind:</source>
+        <translation>Dreierpasch:</translation>
+    </message>
+    <message>
+        <source>3 of a kind</source>
+        <translation>Dreierpasch</translation>
+    </message>
+    <message>
+        <source>4 of a kind:</source>
+        <translation>Viererpasch:</translation>
+    </message>
+    <message>
+        <source>4 of a kind</source>
+        <translation>Viererpasch</translation>
+    </message>
+    <message>
+        <source>Full House:</source>
+        <translation>Full House:</translation>
+    </message>
+    <message>
+        <source>Full House</source>
+        <translation>Full House</translation>
+    </message>
+    <message>
+        <source>Small Straight</source>
+        <translation>Kleine Straße</translation>
+    </message>
+    <message>
+        <source>Large Straight:</source>
+        <translation>Große Straße:</translation>
+    </message>
+    <message>
+        <source>Large Straight</source>
+        <translation>Große Straße</translation>
+    </message>
+    <message>
+        <source>Pipstack:</source>
+        <translation>Pipstack:</translation>
+    </message>
+    <message>
+        <source>Pipstack</source>
+        <translation>Pipstack</translation>
+    </message>
+    <message>
+        <source>Chance:</source>
+        <translation>Chance:</translation>
+    </message>
+    <message>
+        <source>Chance</source>
+        <translation>Chance</translation>
+    </message>
+    <message>
+        <source>Small Straight</source>
+        <comment>row caption</comment>
+        <translation>Kleine Straße:</translation>
+    </message>
+    <message>
+        <source>Quintix</source>
+        <translation>Quintix</translation>
+    </message>
+    <message>
+        <source>Subtotal:</source>
+        <translation>Teilsumme:</translation>
+    </message>
+    <message>
+        <source>Bouns:</source>
+        <translation>Bonus:</translation>
+    </message>
+    <message>
+        <source>Total 1:</source>
+        <translation>Summe 1:</translation>
+    </message>
+    <message>
+        <source>Total 2:</source>
+        <translation>Summe 2:</translation>
+    </message>
+    <message>
+        <source>Grand Total:</source>
+        <translation>Endsumme:</translation>
+    </message>
+    <message>
+        <source>%1, held</source>
+        <translation>%1, gehalten</translation>
+    </message>
+    <message>
+        <source>%1, let go</source>
+        <translation>%1, freigegeben</translation>
+    </message>
+</context>
+<context>
+    <name>frmScores</name>
+    <message>
+        <source>Waiting for another game to finish saving the high scores…</source>
+        <translation>Warte, bis ein anderes Spiel die Bestenliste fertig gespeichert hat …</translation>
+    </message>
+    <message>
+        <source>High Scores</source>
+        <translation>Bestenliste</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>&amp;Schließen</translation>
+    </message>
+    <message>
+        <source>&amp;Reset</source>
+        <translation>&amp;Leeren</translation>
+    </message>
+    <message>
+        <source>(could not be read)</source>
+        <translation>(nicht lesbar)</translation>
+    </message>
+    <message>
+        <source>Nobody</source>
+        <translation>Niemand</translation>
+    </message>
+    <message>
+        <source>Do you really want to reset the scores?</source>
+        <translation>Willst du die Bestenliste wirklich leeren?</translation>
+    </message>
+    <message>
+        <source>WARNING</source>
+        <translation>WARNUNG</translation>
+    </message>
+    <message>
+        <source>The high scores could not be saved.
+
+%1</source>
+        <translation>Die Bestenliste konnte nicht gespeichert werden.
+
+%1</translation>
+    </message>
+    <message>
+        <source>The high scores could not be saved.
+
+%1
+
+Try again?</source>
+        <translation>Die Bestenliste konnte nicht gespeichert werden.
+
+%1
+
+Noch einmal versuchen?</translation>
+    </message>
+</context>
+<context>
+    <name>frmSummary</name>
+    <message>
+        <source>Summary</source>
+        <translation>Ergebnis</translation>
+    </message>
+    <message>
+        <source>Summary Of Scores</source>
+        <translation>Ergebnis der Partie</translation>
+    </message>
+    <message>
+        <source>High Score!</source>
+        <translation>Highscore!</translation>
+    </message>
+    <message>
+        <source>&amp;View High Scores</source>
+        <translation>Bestenliste &amp;anzeigen</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>&amp;Schließen</translation>
+    </message>
+    <message>
+        <source>Player %1: </source>
+        <translation>Spieler %1: </translation>
+    </message>
+    <message>
+        <source>, a high score</source>
+        <translation>, ein Highscore</translation>
+    </message>
+    <message>
+        <source>Player %1, you scored a High Score!  Input your name:</source>
+        <translation>Spieler %1, du hast einen Highscore erreicht!  Gib deinen Namen ein:</translation>
+    </message>
+    <message>
+        <source>High Score</source>
+        <translation>Highscore</translation>
+    </message>
+    <message>
+        <source>%1.</source>
+        <translation>%1.</translation>
+    </message>
+    <message>
+        <source>. </source>
+        <translation>. </translation>
+    </message>
+</context>
+<context>
+    <name>mdiMain</name>
+    <message>
+        <source>&amp;Options</source>
+        <translation>&amp;Optionen</translation>
+    </message>
+    <message>
+        <source>&amp;New Game</source>
+        <translation>&amp;Neues Spiel</translation>
+    </message>
+    <message>
+        <source>Next Turn &amp;Warning</source>
+        <translation>&amp;Hinweis vor jedem Zug</translation>
+    </message>
+    <message>
+        <source>On</source>
+        <translation>Ein</translation>
+    </message>
+    <message>
+        <source>Off</source>
+        <translation>Aus</translation>
+    </message>
+    <message>
+        <source>&amp;View High Scores</source>
+        <translation>Bestenliste &amp;anzeigen</translation>
+    </message>
+    <message>
+        <source>&amp;Exit</source>
+        <translation>&amp;Beenden</translation>
+    </message>
+    <message>
+        <source>Next Turn Warning now off.</source>
+        <translation>Hinweis vor jedem Zug jetzt aus.</translation>
+    </message>
+    <message>
+        <source>Next Turn Warning now on.</source>
+        <translation>Hinweis vor jedem Zug jetzt ein.</translation>
+    </message>
+    <message>
+        <source>How many players (1-8)?</source>
+        <translation>Wie viele Spieler (1–8)?</translation>
+    </message>
+    <message>
+        <source>Number of Players</source>
+        <translation>Anzahl der Spieler</translation>
+    </message>
+    <message>
+        <source>Player %1</source>
+        <translation>Spieler %1</translation>
+    </message>
+    <message>
+        <source>Player %1, it is your turn.</source>
+        <translation>Spieler %1, du bist dran.</translation>
+    </message>
+</context>
+<context>
+    <name>platform::FocusButton</name>
+    <message>
+        <source>%1 push button.</source>
+        <translation>Schaltfläche %1.</translation>
+    </message>
+    <message>
+        <source>%1 push button. %2</source>
+        <translation>Schaltfläche %1. %2</translation>
+    </message>
+</context>
+</TS>

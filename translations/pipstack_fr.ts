@@ -1,0 +1,564 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="fr">
+<context>
+    <name>CommandLine</name>
+    <message>
+        <source>A dice game for one to eight players: roll five dice up to three times a turn
+and fill a scorecard of thirteen categories.</source>
+        <translation>Un jeu de dés pour un à huit joueurs : lancez cinq dés jusqu&apos;à trois fois par tour
+et remplissez une feuille de marque de treize cases.</translation>
+    </message>
+    <message>
+        <source>Displays this help.</source>
+        <translation>Afficher cette aide.</translation>
+    </message>
+    <message>
+        <source>pipstack: %1 Try &apos;pipstack --help&apos;.</source>
+        <extracomment>%1 is Qt&apos;s own message; &quot;pipstack&quot; is the command typed, in every language.</extracomment>
+        <translation>pipstack : %1 Essayez « pipstack --help ».</translation>
+    </message>
+    <message>
+        <source>pipstack: unexpected argument &apos;%1&apos;. Try &apos;pipstack --help&apos;.</source>
+        <extracomment>&quot;pipstack&quot; is the command typed, in every language.</extracomment>
+        <translation>pipstack : argument inattendu « %1 ». Essayez « pipstack --help ».</translation>
+    </message>
+</context>
+<context>
+    <name>SaveFailure</name>
+    <message>
+        <source>no permission</source>
+        <translation>permission refusée</translation>
+    </message>
+    <message>
+        <source>%1 could not be written: the folder %2 is not writable.</source>
+        <translation>Impossible d&apos;écrire %1 : le dossier %2 est protégé en écriture.</translation>
+    </message>
+    <message>
+        <source>%1 could not be written: its folder %2 does not exist.</source>
+        <translation>Impossible d&apos;écrire %1 : son dossier %2 n&apos;existe pas.</translation>
+    </message>
+    <message>
+        <source>the disk reported an error</source>
+        <translation>le disque a signalé une erreur</translation>
+    </message>
+    <message>
+        <source>%1 could not be written: the disk reported an error.</source>
+        <translation>Impossible d&apos;écrire %1 : le disque a signalé une erreur.</translation>
+    </message>
+    <message>
+        <source>the disk is read-only</source>
+        <translation>le disque est en lecture seule</translation>
+    </message>
+    <message>
+        <source>%1 could not be written: the disk is read-only.</source>
+        <translation>Impossible d&apos;écrire %1 : le disque est en lecture seule.</translation>
+    </message>
+    <message>
+        <source>the disk is full</source>
+        <translation>le disque est plein</translation>
+    </message>
+    <message>
+        <source>%1 could not be written: the disk is full.</source>
+        <translation>Impossible d&apos;écrire %1 : le disque est plein.</translation>
+    </message>
+    <message>
+        <source>%1 could not be written: Windows denied access to it or to its folder.</source>
+        <translation>Impossible d&apos;écrire %1 : Windows a refusé l&apos;accès au fichier ou à son dossier.</translation>
+    </message>
+    <message>
+        <source>%1 is read-only, so it was left as it is.</source>
+        <translation>%1 est en lecture seule : il n&apos;a pas été modifié.</translation>
+    </message>
+    <message>
+        <source>another program is using it</source>
+        <translation>un autre programme l&apos;utilise</translation>
+    </message>
+    <message>
+        <source>%1 could not be written: another program is using it.</source>
+        <translation>Impossible d&apos;écrire %1 : un autre programme l&apos;utilise.</translation>
+    </message>
+    <message>
+        <source>system error %1</source>
+        <translation>erreur système %1</translation>
+    </message>
+    <message>
+        <source>%1 could not be written (system error %2).</source>
+        <translation>Impossible d&apos;écrire %1 (erreur système %2).</translation>
+    </message>
+    <message>
+        <source>Windows error %1</source>
+        <translation>erreur Windows %1</translation>
+    </message>
+    <message>
+        <source>%1 could not be written (Windows error %2).</source>
+        <translation>Impossible d&apos;écrire %1 (erreur Windows %2).</translation>
+    </message>
+    <message>
+        <source>%1 could not be written.</source>
+        <translation>Impossible d&apos;écrire %1.</translation>
+    </message>
+    <message>
+        <source>%1 could not be written: no lock file could be made beside it.</source>
+        <translation>Impossible d&apos;écrire %1 : aucun fichier de verrou n&apos;a pu être créé à côté.</translation>
+    </message>
+    <message>
+        <source>%1 could not be written: no lock file could be made beside it (%2).</source>
+        <translation>Impossible d&apos;écrire %1 : aucun fichier de verrou n&apos;a pu être créé à côté (%2).</translation>
+    </message>
+    <message>
+        <source>%1 could not be read, so it was left as it is.</source>
+        <translation>Impossible de lire %1 : il n&apos;a pas été modifié.</translation>
+    </message>
+    <message>
+        <source>%1 could not be read (%2), so it was left as it is.</source>
+        <translation>Impossible de lire %1 (%2) : il n&apos;a pas été modifié.</translation>
+    </message>
+    <message>
+        <source>%1 is a folder, not a file.</source>
+        <translation>%1 est un dossier, pas un fichier.</translation>
+    </message>
+    <message>
+        <source>%1 is being saved by another game, which has not finished.</source>
+        <translation>%1 est en cours d&apos;enregistrement par une autre partie, qui n&apos;a pas terminé.</translation>
+    </message>
+    <message>
+        <source>%1 could not be written: its lock file %2 is a folder.</source>
+        <translation>Impossible d&apos;écrire %1 : son fichier de verrou %2 est un dossier.</translation>
+    </message>
+    <message>
+        <source>The high scores were saved, but their lock file %1 could not be removed.</source>
+        <translation>Les records ont été enregistrés, mais leur fichier de verrou %1 n&apos;a pas pu être supprimé.</translation>
+    </message>
+    <message>
+        <source>The high scores were saved, but their lock file %1 could not be removed (%2).</source>
+        <translation>Les records ont été enregistrés, mais leur fichier de verrou %1 n&apos;a pas pu être supprimé (%2).</translation>
+    </message>
+</context>
+<context>
+    <name>TextWriter</name>
+    <message>
+        <source>Unknown error</source>
+        <translation>Erreur inconnue</translation>
+    </message>
+</context>
+<context>
+    <name>cardwords</name>
+    <message>
+        <source>Next &amp;Turn</source>
+        <translation>&amp;Tour suivant</translation>
+    </message>
+    <message>
+        <source>&amp;Roll %1</source>
+        <translation>&amp;Lancer %1</translation>
+    </message>
+    <message>
+        <source>Turn %1.</source>
+        <translation>Tour %1.</translation>
+    </message>
+    <message>
+        <source>Click for</source>
+        <translation>Cliquez pour</translation>
+    </message>
+    <message>
+        <source>roll #1.</source>
+        <translation>le lancer 1.</translation>
+    </message>
+    <message>
+        <source>Ready for</source>
+        <translation>Prêt pour</translation>
+    </message>
+    <message>
+        <source>roll #%1.</source>
+        <translation>le lancer %1.</translation>
+    </message>
+    <message>
+        <source>No more rolls. Please score your rolls.</source>
+        <translation>Plus de lancers. Marquez vos points.</translation>
+    </message>
+    <message>
+        <source>You earned</source>
+        <translation>Vous gagnez</translation>
+    </message>
+    <message>
+        <source>%1 Points.</source>
+        <translation>%1 points.</translation>
+    </message>
+    <message>
+        <source>Click</source>
+        <translation>Cliquez sur</translation>
+    </message>
+    <message>
+        <source>Next Turn.</source>
+        <translation>Tour suivant.</translation>
+    </message>
+    <message>
+        <source>%1: scored %2</source>
+        <translation>%1 : %2 marqués</translation>
+    </message>
+    <message>
+        <source>%1: %2 if scored</source>
+        <translation>%1 : %2 si marqué</translation>
+    </message>
+    <message>
+        <source>%1: open</source>
+        <translation>%1 : libre</translation>
+    </message>
+    <message>
+        <source>Die %1: not rolled</source>
+        <translation>Dé %1 : pas lancé</translation>
+    </message>
+    <message>
+        <source>Die %1: %2</source>
+        <translation>Dé %1 : %2</translation>
+    </message>
+    <message>
+        <source>%1 held</source>
+        <translation>%1 gardé</translation>
+    </message>
+    <message>
+        <source>No more rolls; score a box.</source>
+        <translation>Plus de lancers ; marquez une case.</translation>
+    </message>
+    <message>
+        <source>Ready for roll %1.</source>
+        <translation>Prêt pour le lancer %1.</translation>
+    </message>
+    <message>
+        <source>%1. %2</source>
+        <translation>%1. %2</translation>
+    </message>
+    <message>
+        <source>, </source>
+        <translation>, </translation>
+    </message>
+    <message>
+        <source>You earned %1 point. </source>
+        <translation>Vous gagnez %1 point. </translation>
+    </message>
+    <message>
+        <source>You earned %1 points. </source>
+        <translation>Vous gagnez %1 points. </translation>
+    </message>
+    <message>
+        <source>Grand total %1. Next Turn.</source>
+        <translation>Total final %1. Tour suivant.</translation>
+    </message>
+    <message>
+        <source>Totals come after the last turn. Scored so far: %1.</source>
+        <translation>Les totaux viennent après le dernier tour. Points marqués jusqu&apos;ici : %1.</translation>
+    </message>
+    <message>
+        <source>Subtotal %1, Bonus %2, Total 1 %3, Total 2 %4, Grand Total %5.</source>
+        <translation>Sous-total %1, bonus %2, total 1 %3, total 2 %4, total final %5.</translation>
+    </message>
+</context>
+<context>
+    <name>frmQuintix</name>
+    <message>
+        <source>Ones:</source>
+        <translation>As :</translation>
+    </message>
+    <message>
+        <source>Ones</source>
+        <translation>As</translation>
+    </message>
+    <message>
+        <source>Twos:</source>
+        <translation>Deux :</translation>
+    </message>
+    <message>
+        <source>Twos</source>
+        <translation>Deux</translation>
+    </message>
+    <message>
+        <source>Threes:</source>
+        <translation>Trois :</translation>
+    </message>
+    <message>
+        <source>Threes</source>
+        <translation>Trois</translation>
+    </message>
+    <message>
+        <source>Fours:</source>
+        <translation>Quatre :</translation>
+    </message>
+    <message>
+        <source>Fours</source>
+        <translation>Quatre</translation>
+    </message>
+    <message>
+        <source>Fives:</source>
+        <translation>Cinq :</translation>
+    </message>
+    <message>
+        <source>Fives</source>
+        <translation>Cinq</translation>
+    </message>
+    <message>
+        <source>Sixes:</source>
+        <translation>Six :</translation>
+    </message>
+    <message>
+        <source>Sixes</source>
+        <translation>Six</translation>
+    </message>
+    <message>
+        <source>3 of a kind:</source>
+        <translation>Brelan :</translation>
+    </message>
+    <message>
+        <source>3 of a kind</source>
+        <translation>Brelan</translation>
+    </message>
+    <message>
+        <source>4 of a kind:</source>
+        <translation>Carré :</translation>
+    </message>
+    <message>
+        <source>4 of a kind</source>
+        <translation>Carré</translation>
+    </message>
+    <message>
+        <source>Full House:</source>
+        <translation>Full :</translation>
+    </message>
+    <message>
+        <source>Full House</source>
+        <translation>Full</translation>
+    </message>
+    <message>
+        <source>Small Straight</source>
+        <translation>Petite suite</translation>
+    </message>
+    <message>
+        <source>Large Straight:</source>
+        <translation>Grande suite :</translation>
+    </message>
+    <message>
+        <source>Large Straight</source>
+        <translation>Grande suite</translation>
+    </message>
+    <message>
+        <source>Pipstack:</source>
+        <translation>Pipstack :</translation>
+    </message>
+    <message>
+        <source>Pipstack</source>
+        <translation>Pipstack</translation>
+    </message>
+    <message>
+        <source>Chance:</source>
+        <translation>Chance :</translation>
+    </message>
+    <message>
+        <source>Chance</source>
+        <translation>Chance</translation>
+    </message>
+    <message>
+        <source>Small Straight</source>
+        <comment>row caption</comment>
+        <translation>Petite suite :</translation>
+    </message>
+    <message>
+        <source>Quintix</source>
+        <translation>Quintix</translation>
+    </message>
+    <message>
+        <source>Subtotal:</source>
+        <translation>Sous-total :</translation>
+    </message>
+    <message>
+        <source>Bouns:</source>
+        <translation>Bonus :</translation>
+    </message>
+    <message>
+        <source>Total 1:</source>
+        <translation>Total 1 :</translation>
+    </message>
+    <message>
+        <source>Total 2:</source>
+        <translation>Total 2 :</translation>
+    </message>
+    <message>
+        <source>Grand Total:</source>
+        <translation>Total final :</translation>
+    </message>
+    <message>
+        <source>%1, held</source>
+        <translation>%1, gardé</translation>
+    </message>
+    <message>
+        <source>%1, let go</source>
+        <translation>%1, relâché</translation>
+    </message>
+</context>
+<context>
+    <name>frmScores</name>
+    <message>
+        <source>Waiting for another game to finish saving the high scores…</source>
+        <translation>En attente qu&apos;une autre partie finisse d&apos;enregistrer les records…</translation>
+    </message>
+    <message>
+        <source>High Scores</source>
+        <translation>Records</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>&amp;Fermer</translation>
+    </message>
+    <message>
+        <source>&amp;Reset</source>
+        <translation>&amp;Effacer</translation>
+    </message>
+    <message>
+        <source>(could not be read)</source>
+        <translation>(illisible)</translation>
+    </message>
+    <message>
+        <source>Nobody</source>
+        <translation>Personne</translation>
+    </message>
+    <message>
+        <source>Do you really want to reset the scores?</source>
+        <translation>Voulez-vous vraiment effacer les records ?</translation>
+    </message>
+    <message>
+        <source>WARNING</source>
+        <translation>ATTENTION</translation>
+    </message>
+    <message>
+        <source>The high scores could not be saved.
+
+%1</source>
+        <translation>Les records n&apos;ont pas pu être enregistrés.
+
+%1</translation>
+    </message>
+    <message>
+        <source>The high scores could not be saved.
+
+%1
+
+Try again?</source>
+        <translation>Les records n&apos;ont pas pu être enregistrés.
+
+%1
+
+Réessayer ?</translation>
+    </message>
+</context>
+<context>
+    <name>frmSummary</name>
+    <message>
+        <source>Summary</source>
+        <translation>Résultats</translation>
+    </message>
+    <message>
+        <source>Summary Of Scores</source>
+        <translation>Résultats de la partie</translation>
+    </message>
+    <message>
+        <source>High Score!</source>
+        <translation>Record !</translation>
+    </message>
+    <message>
+        <source>&amp;View High Scores</source>
+        <translation>&amp;Voir les records</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>&amp;Fermer</translation>
+    </message>
+    <message>
+        <source>Player %1: </source>
+        <translation>Joueur %1 : </translation>
+    </message>
+    <message>
+        <source>, a high score</source>
+        <translation>, un record</translation>
+    </message>
+    <message>
+        <source>Player %1, you scored a High Score!  Input your name:</source>
+        <translation>Joueur %1, vous avez battu un record !  Entrez votre nom :</translation>
+    </message>
+    <message>
+        <source>High Score</source>
+        <translation>Record</translation>
+    </message>
+    <message>
+        <source>%1.</source>
+        <translation>%1.</translation>
+    </message>
+    <message>
+        <source>. </source>
+        <translation>. </translation>
+    </message>
+</context>
+<context>
+    <name>mdiMain</name>
+    <message>
+        <source>&amp;Options</source>
+        <translation>&amp;Options</translation>
+    </message>
+    <message>
+        <source>&amp;New Game</source>
+        <translation>&amp;Nouvelle partie</translation>
+    </message>
+    <message>
+        <source>Next Turn &amp;Warning</source>
+        <translation>&amp;Avertir au tour suivant</translation>
+    </message>
+    <message>
+        <source>On</source>
+        <translation>Activé</translation>
+    </message>
+    <message>
+        <source>Off</source>
+        <translation>Désactivé</translation>
+    </message>
+    <message>
+        <source>&amp;View High Scores</source>
+        <translation>&amp;Voir les records</translation>
+    </message>
+    <message>
+        <source>&amp;Exit</source>
+        <translation>&amp;Quitter</translation>
+    </message>
+    <message>
+        <source>Next Turn Warning now off.</source>
+        <translation>Avertissement de tour désactivé.</translation>
+    </message>
+    <message>
+        <source>Next Turn Warning now on.</source>
+        <translation>Avertissement de tour activé.</translation>
+    </message>
+    <message>
+        <source>How many players (1-8)?</source>
+        <translation>Combien de joueurs (1-8) ?</translation>
+    </message>
+    <message>
+        <source>Number of Players</source>
+        <translation>Nombre de joueurs</translation>
+    </message>
+    <message>
+        <source>Player %1</source>
+        <translation>Joueur %1</translation>
+    </message>
+    <message>
+        <source>Player %1, it is your turn.</source>
+        <translation>Joueur %1, c&apos;est à vous.</translation>
+    </message>
+</context>
+<context>
+    <name>platform::FocusButton</name>
+    <message>
+        <source>%1 push button.</source>
+        <translation>Bouton %1.</translation>
+    </message>
+    <message>
+        <source>%1 push button. %2</source>
+        <translation>Bouton %1. %2</translation>
+    </message>
+</context>
+</TS>

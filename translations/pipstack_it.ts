@@ -1,0 +1,564 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="it">
+<context>
+    <name>CommandLine</name>
+    <message>
+        <source>A dice game for one to eight players: roll five dice up to three times a turn
+and fill a scorecard of thirteen categories.</source>
+        <translation>Un gioco di dadi da uno a otto giocatori: lancia cinque dadi fino a tre volte per turno
+e riempi un segnapunti di tredici caselle.</translation>
+    </message>
+    <message>
+        <source>Displays this help.</source>
+        <translation>Mostra questo aiuto.</translation>
+    </message>
+    <message>
+        <source>pipstack: %1 Try &apos;pipstack --help&apos;.</source>
+        <extracomment>%1 is Qt&apos;s own message; &quot;pipstack&quot; is the command typed, in every language.</extracomment>
+        <translation>pipstack: %1 Prova «pipstack --help».</translation>
+    </message>
+    <message>
+        <source>pipstack: unexpected argument &apos;%1&apos;. Try &apos;pipstack --help&apos;.</source>
+        <extracomment>&quot;pipstack&quot; is the command typed, in every language.</extracomment>
+        <translation>pipstack: argomento inatteso «%1». Prova «pipstack --help».</translation>
+    </message>
+</context>
+<context>
+    <name>SaveFailure</name>
+    <message>
+        <source>no permission</source>
+        <translation>permesso negato</translation>
+    </message>
+    <message>
+        <source>%1 could not be written: the folder %2 is not writable.</source>
+        <translation>Impossibile scrivere %1: la cartella %2 non è scrivibile.</translation>
+    </message>
+    <message>
+        <source>%1 could not be written: its folder %2 does not exist.</source>
+        <translation>Impossibile scrivere %1: la sua cartella %2 non esiste.</translation>
+    </message>
+    <message>
+        <source>the disk reported an error</source>
+        <translation>il disco ha segnalato un errore</translation>
+    </message>
+    <message>
+        <source>%1 could not be written: the disk reported an error.</source>
+        <translation>Impossibile scrivere %1: il disco ha segnalato un errore.</translation>
+    </message>
+    <message>
+        <source>the disk is read-only</source>
+        <translation>il disco è di sola lettura</translation>
+    </message>
+    <message>
+        <source>%1 could not be written: the disk is read-only.</source>
+        <translation>Impossibile scrivere %1: il disco è di sola lettura.</translation>
+    </message>
+    <message>
+        <source>the disk is full</source>
+        <translation>il disco è pieno</translation>
+    </message>
+    <message>
+        <source>%1 could not be written: the disk is full.</source>
+        <translation>Impossibile scrivere %1: il disco è pieno.</translation>
+    </message>
+    <message>
+        <source>%1 could not be written: Windows denied access to it or to its folder.</source>
+        <translation>Impossibile scrivere %1: Windows ha negato l&apos;accesso al file o alla sua cartella.</translation>
+    </message>
+    <message>
+        <source>%1 is read-only, so it was left as it is.</source>
+        <translation>%1 è di sola lettura, quindi è stato lasciato com&apos;era.</translation>
+    </message>
+    <message>
+        <source>another program is using it</source>
+        <translation>un altro programma lo sta usando</translation>
+    </message>
+    <message>
+        <source>%1 could not be written: another program is using it.</source>
+        <translation>Impossibile scrivere %1: un altro programma lo sta usando.</translation>
+    </message>
+    <message>
+        <source>system error %1</source>
+        <translation>errore di sistema %1</translation>
+    </message>
+    <message>
+        <source>%1 could not be written (system error %2).</source>
+        <translation>Impossibile scrivere %1 (errore di sistema %2).</translation>
+    </message>
+    <message>
+        <source>Windows error %1</source>
+        <translation>errore di Windows %1</translation>
+    </message>
+    <message>
+        <source>%1 could not be written (Windows error %2).</source>
+        <translation>Impossibile scrivere %1 (errore di Windows %2).</translation>
+    </message>
+    <message>
+        <source>%1 could not be written.</source>
+        <translation>Impossibile scrivere %1.</translation>
+    </message>
+    <message>
+        <source>%1 could not be written: no lock file could be made beside it.</source>
+        <translation>Impossibile scrivere %1: non è stato possibile creare un file di blocco accanto.</translation>
+    </message>
+    <message>
+        <source>%1 could not be written: no lock file could be made beside it (%2).</source>
+        <translation>Impossibile scrivere %1: non è stato possibile creare un file di blocco accanto (%2).</translation>
+    </message>
+    <message>
+        <source>%1 could not be read, so it was left as it is.</source>
+        <translation>Impossibile leggere %1, quindi è stato lasciato com&apos;era.</translation>
+    </message>
+    <message>
+        <source>%1 could not be read (%2), so it was left as it is.</source>
+        <translation>Impossibile leggere %1 (%2), quindi è stato lasciato com&apos;era.</translation>
+    </message>
+    <message>
+        <source>%1 is a folder, not a file.</source>
+        <translation>%1 è una cartella, non un file.</translation>
+    </message>
+    <message>
+        <source>%1 is being saved by another game, which has not finished.</source>
+        <translation>Un&apos;altra partita sta salvando %1 e non ha ancora finito.</translation>
+    </message>
+    <message>
+        <source>%1 could not be written: its lock file %2 is a folder.</source>
+        <translation>Impossibile scrivere %1: il suo file di blocco %2 è una cartella.</translation>
+    </message>
+    <message>
+        <source>The high scores were saved, but their lock file %1 could not be removed.</source>
+        <translation>I record sono stati salvati, ma non è stato possibile rimuovere il loro file di blocco %1.</translation>
+    </message>
+    <message>
+        <source>The high scores were saved, but their lock file %1 could not be removed (%2).</source>
+        <translation>I record sono stati salvati, ma non è stato possibile rimuovere il loro file di blocco %1 (%2).</translation>
+    </message>
+</context>
+<context>
+    <name>TextWriter</name>
+    <message>
+        <source>Unknown error</source>
+        <translation>Errore sconosciuto</translation>
+    </message>
+</context>
+<context>
+    <name>cardwords</name>
+    <message>
+        <source>Next &amp;Turn</source>
+        <translation>&amp;Passa turno</translation>
+    </message>
+    <message>
+        <source>&amp;Roll %1</source>
+        <translation>&amp;Lancio %1</translation>
+    </message>
+    <message>
+        <source>Turn %1.</source>
+        <translation>Turno %1.</translation>
+    </message>
+    <message>
+        <source>Click for</source>
+        <translation>Clicca per</translation>
+    </message>
+    <message>
+        <source>roll #1.</source>
+        <translation>il lancio 1.</translation>
+    </message>
+    <message>
+        <source>Ready for</source>
+        <translation>Pronto per</translation>
+    </message>
+    <message>
+        <source>roll #%1.</source>
+        <translation>il lancio %1.</translation>
+    </message>
+    <message>
+        <source>No more rolls. Please score your rolls.</source>
+        <translation>Lanci finiti. Segna il tuo punteggio.</translation>
+    </message>
+    <message>
+        <source>You earned</source>
+        <translation>Hai ottenuto</translation>
+    </message>
+    <message>
+        <source>%1 Points.</source>
+        <translation>%1 punti.</translation>
+    </message>
+    <message>
+        <source>Click</source>
+        <translation>Clicca su</translation>
+    </message>
+    <message>
+        <source>Next Turn.</source>
+        <translation>Passa turno.</translation>
+    </message>
+    <message>
+        <source>%1: scored %2</source>
+        <translation>%1: %2 segnati</translation>
+    </message>
+    <message>
+        <source>%1: %2 if scored</source>
+        <translation>%1: %2 se segnato</translation>
+    </message>
+    <message>
+        <source>%1: open</source>
+        <translation>%1: libero</translation>
+    </message>
+    <message>
+        <source>Die %1: not rolled</source>
+        <translation>Dado %1: non lanciato</translation>
+    </message>
+    <message>
+        <source>Die %1: %2</source>
+        <translation>Dado %1: %2</translation>
+    </message>
+    <message>
+        <source>%1 held</source>
+        <translation>%1 tenuto</translation>
+    </message>
+    <message>
+        <source>No more rolls; score a box.</source>
+        <translation>Lanci finiti; segna una casella.</translation>
+    </message>
+    <message>
+        <source>Ready for roll %1.</source>
+        <translation>Pronto per il lancio %1.</translation>
+    </message>
+    <message>
+        <source>%1. %2</source>
+        <translation>%1. %2</translation>
+    </message>
+    <message>
+        <source>, </source>
+        <translation>, </translation>
+    </message>
+    <message>
+        <source>You earned %1 point. </source>
+        <translation>Hai ottenuto %1 punto. </translation>
+    </message>
+    <message>
+        <source>You earned %1 points. </source>
+        <translation>Hai ottenuto %1 punti. </translation>
+    </message>
+    <message>
+        <source>Grand total %1. Next Turn.</source>
+        <translation>Totale finale %1. Passa turno.</translation>
+    </message>
+    <message>
+        <source>Totals come after the last turn. Scored so far: %1.</source>
+        <translation>I totali arrivano dopo l&apos;ultimo turno. Segnati finora: %1.</translation>
+    </message>
+    <message>
+        <source>Subtotal %1, Bonus %2, Total 1 %3, Total 2 %4, Grand Total %5.</source>
+        <translation>Subtotale %1, bonus %2, totale 1 %3, totale 2 %4, totale finale %5.</translation>
+    </message>
+</context>
+<context>
+    <name>frmQuintix</name>
+    <message>
+        <source>Ones:</source>
+        <translation>Uno:</translation>
+    </message>
+    <message>
+        <source>Ones</source>
+        <translation>Uno</translation>
+    </message>
+    <message>
+        <source>Twos:</source>
+        <translation>Due:</translation>
+    </message>
+    <message>
+        <source>Twos</source>
+        <translation>Due</translation>
+    </message>
+    <message>
+        <source>Threes:</source>
+        <translation>Tre:</translation>
+    </message>
+    <message>
+        <source>Threes</source>
+        <translation>Tre</translation>
+    </message>
+    <message>
+        <source>Fours:</source>
+        <translation>Quattro:</translation>
+    </message>
+    <message>
+        <source>Fours</source>
+        <translation>Quattro</translation>
+    </message>
+    <message>
+        <source>Fives:</source>
+        <translation>Cinque:</translation>
+    </message>
+    <message>
+        <source>Fives</source>
+        <translation>Cinque</translation>
+    </message>
+    <message>
+        <source>Sixes:</source>
+        <translation>Sei:</translation>
+    </message>
+    <message>
+        <source>Sixes</source>
+        <translation>Sei</translation>
+    </message>
+    <message>
+        <source>3 of a kind:</source>
+        <translation>Tris:</translation>
+    </message>
+    <message>
+        <source>3 of a kind</source>
+        <translation>Tris</translation>
+    </message>
+    <message>
+        <source>4 of a kind:</source>
+        <translation>Poker:</translation>
+    </message>
+    <message>
+        <source>4 of a kind</source>
+        <translation>Poker</translation>
+    </message>
+    <message>
+        <source>Full House:</source>
+        <translation>Full:</translation>
+    </message>
+    <message>
+        <source>Full House</source>
+        <translation>Full</translation>
+    </message>
+    <message>
+        <source>Small Straight</source>
+        <translation>Scala minore</translation>
+    </message>
+    <message>
+        <source>Large Straight:</source>
+        <translation>Scala maggiore:</translation>
+    </message>
+    <message>
+        <source>Large Straight</source>
+        <translation>Scala maggiore</translation>
+    </message>
+    <message>
+        <source>Pipstack:</source>
+        <translation>Pipstack:</translation>
+    </message>
+    <message>
+        <source>Pipstack</source>
+        <translation>Pipstack</translation>
+    </message>
+    <message>
+        <source>Chance:</source>
+        <translation>Chance:</translation>
+    </message>
+    <message>
+        <source>Chance</source>
+        <translation>Chance</translation>
+    </message>
+    <message>
+        <source>Small Straight</source>
+        <comment>row caption</comment>
+        <translation>Scala minore:</translation>
+    </message>
+    <message>
+        <source>Quintix</source>
+        <translation>Quintix</translation>
+    </message>
+    <message>
+        <source>Subtotal:</source>
+        <translation>Subtotale:</translation>
+    </message>
+    <message>
+        <source>Bouns:</source>
+        <translation>Bonus:</translation>
+    </message>
+    <message>
+        <source>Total 1:</source>
+        <translation>Totale 1:</translation>
+    </message>
+    <message>
+        <source>Total 2:</source>
+        <translation>Totale 2:</translation>
+    </message>
+    <message>
+        <source>Grand Total:</source>
+        <translation>Totale finale:</translation>
+    </message>
+    <message>
+        <source>%1, held</source>
+        <translation>%1, tenuto</translation>
+    </message>
+    <message>
+        <source>%1, let go</source>
+        <translation>%1, rilasciato</translation>
+    </message>
+</context>
+<context>
+    <name>frmScores</name>
+    <message>
+        <source>Waiting for another game to finish saving the high scores…</source>
+        <translation>In attesa che un&apos;altra partita finisca di salvare i record…</translation>
+    </message>
+    <message>
+        <source>High Scores</source>
+        <translation>Record</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>&amp;Chiudi</translation>
+    </message>
+    <message>
+        <source>&amp;Reset</source>
+        <translation>&amp;Azzera</translation>
+    </message>
+    <message>
+        <source>(could not be read)</source>
+        <translation>(illeggibile)</translation>
+    </message>
+    <message>
+        <source>Nobody</source>
+        <translation>Nessuno</translation>
+    </message>
+    <message>
+        <source>Do you really want to reset the scores?</source>
+        <translation>Vuoi davvero azzerare i record?</translation>
+    </message>
+    <message>
+        <source>WARNING</source>
+        <translation>ATTENZIONE</translation>
+    </message>
+    <message>
+        <source>The high scores could not be saved.
+
+%1</source>
+        <translation>Non è stato possibile salvare i record.
+
+%1</translation>
+    </message>
+    <message>
+        <source>The high scores could not be saved.
+
+%1
+
+Try again?</source>
+        <translation>Non è stato possibile salvare i record.
+
+%1
+
+Riprovare?</translation>
+    </message>
+</context>
+<context>
+    <name>frmSummary</name>
+    <message>
+        <source>Summary</source>
+        <translation>Riepilogo</translation>
+    </message>
+    <message>
+        <source>Summary Of Scores</source>
+        <translation>Riepilogo dei punteggi</translation>
+    </message>
+    <message>
+        <source>High Score!</source>
+        <translation>Record!</translation>
+    </message>
+    <message>
+        <source>&amp;View High Scores</source>
+        <translation>&amp;Vedi record</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>&amp;Chiudi</translation>
+    </message>
+    <message>
+        <source>Player %1: </source>
+        <translation>Giocatore %1: </translation>
+    </message>
+    <message>
+        <source>, a high score</source>
+        <translation>, un record</translation>
+    </message>
+    <message>
+        <source>Player %1, you scored a High Score!  Input your name:</source>
+        <translation>Giocatore %1, hai fatto un record!  Inserisci il tuo nome:</translation>
+    </message>
+    <message>
+        <source>High Score</source>
+        <translation>Record</translation>
+    </message>
+    <message>
+        <source>%1.</source>
+        <translation>%1.</translation>
+    </message>
+    <message>
+        <source>. </source>
+        <translation>. </translation>
+    </message>
+</context>
+<context>
+    <name>mdiMain</name>
+    <message>
+        <source>&amp;Options</source>
+        <translation>&amp;Opzioni</translation>
+    </message>
+    <message>
+        <source>&amp;New Game</source>
+        <translation>&amp;Nuova partita</translation>
+    </message>
+    <message>
+        <source>Next Turn &amp;Warning</source>
+        <translation>&amp;Avviso di turno</translation>
+    </message>
+    <message>
+        <source>On</source>
+        <translation>Attivo</translation>
+    </message>
+    <message>
+        <source>Off</source>
+        <translation>Disattivo</translation>
+    </message>
+    <message>
+        <source>&amp;View High Scores</source>
+        <translation>&amp;Vedi record</translation>
+    </message>
+    <message>
+        <source>&amp;Exit</source>
+        <translation>&amp;Esci</translation>
+    </message>
+    <message>
+        <source>Next Turn Warning now off.</source>
+        <translation>Avviso di turno disattivato.</translation>
+    </message>
+    <message>
+        <source>Next Turn Warning now on.</source>
+        <translation>Avviso di turno attivato.</translation>
+    </message>
+    <message>
+        <source>How many players (1-8)?</source>
+        <translation>Quanti giocatori (1-8)?</translation>
+    </message>
+    <message>
+        <source>Number of Players</source>
+        <translation>Numero di giocatori</translation>
+    </message>
+    <message>
+        <source>Player %1</source>
+        <translation>Giocatore %1</translation>
+    </message>
+    <message>
+        <source>Player %1, it is your turn.</source>
+        <translation>Giocatore %1, tocca a te.</translation>
+    </message>
+</context>
+<context>
+    <name>platform::FocusButton</name>
+    <message>
+        <source>%1 push button.</source>
+        <translation>Pulsante %1.</translation>
+    </message>
+    <message>
+        <source>%1 push button. %2</source>
+        <translation>Pulsante %1. %2</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,564 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="nl">
+<context>
+    <name>CommandLine</name>
+    <message>
+        <source>A dice game for one to eight players: roll five dice up to three times a turn
+and fill a scorecard of thirteen categories.</source>
+        <translation>Een dobbelspel voor een tot acht spelers: gooi per beurt tot drie keer met vijf dobbelstenen
+en vul een scorekaart met dertien vakken.</translation>
+    </message>
+    <message>
+        <source>Displays this help.</source>
+        <translation>Toont deze hulp.</translation>
+    </message>
+    <message>
+        <source>pipstack: %1 Try &apos;pipstack --help&apos;.</source>
+        <extracomment>%1 is Qt&apos;s own message; &quot;pipstack&quot; is the command typed, in every language.</extracomment>
+        <translation>pipstack: %1 Probeer &apos;pipstack --help&apos;.</translation>
+    </message>
+    <message>
+        <source>pipstack: unexpected argument &apos;%1&apos;. Try &apos;pipstack --help&apos;.</source>
+        <extracomment>&quot;pipstack&quot; is the command typed, in every language.</extracomment>
+        <translation>pipstack: onverwacht argument &apos;%1&apos;. Probeer &apos;pipstack --help&apos;.</translation>
+    </message>
+</context>
+<context>
+    <name>SaveFailure</name>
+    <message>
+        <source>no permission</source>
+        <translation>geen toestemming</translation>
+    </message>
+    <message>
+        <source>%1 could not be written: the folder %2 is not writable.</source>
+        <translation>%1 kon niet worden geschreven: de map %2 is niet schrijfbaar.</translation>
+    </message>
+    <message>
+        <source>%1 could not be written: its folder %2 does not exist.</source>
+        <translation>%1 kon niet worden geschreven: de map %2 bestaat niet.</translation>
+    </message>
+    <message>
+        <source>the disk reported an error</source>
+        <translation>de schijf meldde een fout</translation>
+    </message>
+    <message>
+        <source>%1 could not be written: the disk reported an error.</source>
+        <translation>%1 kon niet worden geschreven: de schijf meldde een fout.</translation>
+    </message>
+    <message>
+        <source>the disk is read-only</source>
+        <translation>de schijf is alleen-lezen</translation>
+    </message>
+    <message>
+        <source>%1 could not be written: the disk is read-only.</source>
+        <translation>%1 kon niet worden geschreven: de schijf is alleen-lezen.</translation>
+    </message>
+    <message>
+        <source>the disk is full</source>
+        <translation>de schijf is vol</translation>
+    </message>
+    <message>
+        <source>%1 could not be written: the disk is full.</source>
+        <translation>%1 kon niet worden geschreven: de schijf is vol.</translation>
+    </message>
+    <message>
+        <source>%1 could not be written: Windows denied access to it or to its folder.</source>
+        <translation>%1 kon niet worden geschreven: Windows weigerde de toegang tot het bestand of de map.</translation>
+    </message>
+    <message>
+        <source>%1 is read-only, so it was left as it is.</source>
+        <translation>%1 is alleen-lezen en is daarom niet gewijzigd.</translation>
+    </message>
+    <message>
+        <source>another program is using it</source>
+        <translation>een ander programma gebruikt het</translation>
+    </message>
+    <message>
+        <source>%1 could not be written: another program is using it.</source>
+        <translation>%1 kon niet worden geschreven: een ander programma gebruikt het.</translation>
+    </message>
+    <message>
+        <source>system error %1</source>
+        <translation>systeemfout %1</translation>
+    </message>
+    <message>
+        <source>%1 could not be written (system error %2).</source>
+        <translation>%1 kon niet worden geschreven (systeemfout %2).</translation>
+    </message>
+    <message>
+        <source>Windows error %1</source>
+        <translation>Windows-fout %1</translation>
+    </message>
+    <message>
+        <source>%1 could not be written (Windows error %2).</source>
+        <translation>%1 kon niet worden geschreven (Windows-fout %2).</translation>
+    </message>
+    <message>
+        <source>%1 could not be written.</source>
+        <translation>%1 kon niet worden geschreven.</translation>
+    </message>
+    <message>
+        <source>%1 could not be written: no lock file could be made beside it.</source>
+        <translation>%1 kon niet worden geschreven: er kon geen vergrendelingsbestand naast worden gemaakt.</translation>
+    </message>
+    <message>
+        <source>%1 could not be written: no lock file could be made beside it (%2).</source>
+        <translation>%1 kon niet worden geschreven: er kon geen vergrendelingsbestand naast worden gemaakt (%2).</translation>
+    </message>
+    <message>
+        <source>%1 could not be read, so it was left as it is.</source>
+        <translation>%1 kon niet worden gelezen en is daarom niet gewijzigd.</translation>
+    </message>
+    <message>
+        <source>%1 could not be read (%2), so it was left as it is.</source>
+        <translation>%1 kon niet worden gelezen (%2) en is daarom niet gewijzigd.</translation>
+    </message>
+    <message>
+        <source>%1 is a folder, not a file.</source>
+        <translation>%1 is een map, geen bestand.</translation>
+    </message>
+    <message>
+        <source>%1 is being saved by another game, which has not finished.</source>
+        <translation>%1 wordt opgeslagen door een ander spel, dat nog niet klaar is.</translation>
+    </message>
+    <message>
+        <source>%1 could not be written: its lock file %2 is a folder.</source>
+        <translation>%1 kon niet worden geschreven: het vergrendelingsbestand %2 is een map.</translation>
+    </message>
+    <message>
+        <source>The high scores were saved, but their lock file %1 could not be removed.</source>
+        <translation>De topscores zijn opgeslagen, maar hun vergrendelingsbestand %1 kon niet worden verwijderd.</translation>
+    </message>
+    <message>
+        <source>The high scores were saved, but their lock file %1 could not be removed (%2).</source>
+        <translation>De topscores zijn opgeslagen, maar hun vergrendelingsbestand %1 kon niet worden verwijderd (%2).</translation>
+    </message>
+</context>
+<context>
+    <name>TextWriter</name>
+    <message>
+        <source>Unknown error</source>
+        <translation>Onbekende fout</translation>
+    </message>
+</context>
+<context>
+    <name>cardwords</name>
+    <message>
+        <source>Next &amp;Turn</source>
+        <translation>&amp;Doorgeven</translation>
+    </message>
+    <message>
+        <source>&amp;Roll %1</source>
+        <translation>&amp;Worp %1</translation>
+    </message>
+    <message>
+        <source>Turn %1.</source>
+        <translation>Beurt %1.</translation>
+    </message>
+    <message>
+        <source>Click for</source>
+        <translation>Klik voor</translation>
+    </message>
+    <message>
+        <source>roll #1.</source>
+        <translation>worp 1.</translation>
+    </message>
+    <message>
+        <source>Ready for</source>
+        <translation>Klaar voor</translation>
+    </message>
+    <message>
+        <source>roll #%1.</source>
+        <translation>worp %1.</translation>
+    </message>
+    <message>
+        <source>No more rolls. Please score your rolls.</source>
+        <translation>Geen worpen meer. Vul je score in.</translation>
+    </message>
+    <message>
+        <source>You earned</source>
+        <translation>Je scoort</translation>
+    </message>
+    <message>
+        <source>%1 Points.</source>
+        <translation>%1 punten.</translation>
+    </message>
+    <message>
+        <source>Click</source>
+        <translation>Klik op</translation>
+    </message>
+    <message>
+        <source>Next Turn.</source>
+        <translation>Doorgeven.</translation>
+    </message>
+    <message>
+        <source>%1: scored %2</source>
+        <translation>%1: %2 gescoord</translation>
+    </message>
+    <message>
+        <source>%1: %2 if scored</source>
+        <translation>%1: %2 als je scoort</translation>
+    </message>
+    <message>
+        <source>%1: open</source>
+        <translation>%1: open</translation>
+    </message>
+    <message>
+        <source>Die %1: not rolled</source>
+        <translation>Dobbelsteen %1: niet gegooid</translation>
+    </message>
+    <message>
+        <source>Die %1: %2</source>
+        <translation>Dobbelsteen %1: %2</translation>
+    </message>
+    <message>
+        <source>%1 held</source>
+        <translation>%1 vastgehouden</translation>
+    </message>
+    <message>
+        <source>No more rolls; score a box.</source>
+        <translation>Geen worpen meer; vul een vak in.</translation>
+    </message>
+    <message>
+        <source>Ready for roll %1.</source>
+        <translation>Klaar voor worp %1.</translation>
+    </message>
+    <message>
+        <source>%1. %2</source>
+        <translation>%1. %2</translation>
+    </message>
+    <message>
+        <source>, </source>
+        <translation>, </translation>
+    </message>
+    <message>
+        <source>You earned %1 point. </source>
+        <translation>Je scoort %1 punt. </translation>
+    </message>
+    <message>
+        <source>You earned %1 points. </source>
+        <translation>Je scoort %1 punten. </translation>
+    </message>
+    <message>
+        <source>Grand total %1. Next Turn.</source>
+        <translation>Eindtotaal %1. Doorgeven.</translation>
+    </message>
+    <message>
+        <source>Totals come after the last turn. Scored so far: %1.</source>
+        <translation>De totalen komen na de laatste beurt. Tot nu toe gescoord: %1.</translation>
+    </message>
+    <message>
+        <source>Subtotal %1, Bonus %2, Total 1 %3, Total 2 %4, Grand Total %5.</source>
+        <translation>Subtotaal %1, bonus %2, totaal 1 %3, totaal 2 %4, eindtotaal %5.</translation>
+    </message>
+</context>
+<context>
+    <name>frmQuintix</name>
+    <message>
+        <source>Ones:</source>
+        <translation>Enen:</translation>
+    </message>
+    <message>
+        <source>Ones</source>
+        <translation>Enen</translation>
+    </message>
+    <message>
+        <source>Twos:</source>
+        <translation>Tweeën:</translation>
+    </message>
+    <message>
+        <source>Twos</source>
+        <translation>Tweeën</translation>
+    </message>
+    <message>
+        <source>Threes:</source>
+        <translation>Drieën:</translation>
+    </message>
+    <message>
+        <source>Threes</source>
+        <translation>Drieën</translation>
+    </message>
+    <message>
+        <source>Fours:</source>
+        <translation>Vieren:</translation>
+    </message>
+    <message>
+        <source>Fours</source>
+        <translation>Vieren</translation>
+    </message>
+    <message>
+        <source>Fives:</source>
+        <translation>Vijven:</translation>
+    </message>
+    <message>
+        <source>Fives</source>
+        <translation>Vijven</translation>
+    </message>
+    <message>
+        <source>Sixes:</source>
+        <translation>Zessen:</translation>
+    </message>
+    <message>
+        <source>Sixes</source>
+        <translation>Zessen</translation>
+    </message>
+    <message>
+        <source>3 of a kind:</source>
+        <translation>3 gelijke:</translation>
+    </message>
+    <message>
+        <source>3 of a kind</source>
+        <translation>3 gelijke</translation>
+    </message>
+    <message>
+        <source>4 of a kind:</source>
+        <translation>4 gelijke:</translation>
+    </message>
+    <message>
+        <source>4 of a kind</source>
+        <translation>4 gelijke</translation>
+    </message>
+    <message>
+        <source>Full House:</source>
+        <translation>Full house:</translation>
+    </message>
+    <message>
+        <source>Full House</source>
+        <translation>Full house</translation>
+    </message>
+    <message>
+        <source>Small Straight</source>
+        <translation>Kleine straat</translation>
+    </message>
+    <message>
+        <source>Large Straight:</source>
+        <translation>Grote straat:</translation>
+    </message>
+    <message>
+        <source>Large Straight</source>
+        <translation>Grote straat</translation>
+    </message>
+    <message>
+        <source>Pipstack:</source>
+        <translation>Pipstack:</translation>
+    </message>
+    <message>
+        <source>Pipstack</source>
+        <translation>Pipstack</translation>
+    </message>
+    <message>
+        <source>Chance:</source>
+        <translation>Kans:</translation>
+    </message>
+    <message>
+        <source>Chance</source>
+        <translation>Kans</translation>
+    </message>
+    <message>
+        <source>Small Straight</source>
+        <comment>row caption</comment>
+        <translation>Kleine straat:</translation>
+    </message>
+    <message>
+        <source>Quintix</source>
+        <translation>Quintix</translation>
+    </message>
+    <message>
+        <source>Subtotal:</source>
+        <translation>Subtotaal:</translation>
+    </message>
+    <message>
+        <source>Bouns:</source>
+        <translation>Bonus:</translation>
+    </message>
+    <message>
+        <source>Total 1:</source>
+        <translation>Totaal 1:</translation>
+    </message>
+    <message>
+        <source>Total 2:</source>
+        <translation>Totaal 2:</translation>
+    </message>
+    <message>
+        <source>Grand Total:</source>
+        <translation>Eindtotaal:</translation>
+    </message>
+    <message>
+        <source>%1, held</source>
+        <translation>%1, vastgehouden</translation>
+    </message>
+    <message>
+        <source>%1, let go</source>
+        <translation>%1, losgelaten</translation>
+    </message>
+</context>
+<context>
+    <name>frmScores</name>
+    <message>
+        <source>Waiting for another game to finish saving the high scores…</source>
+        <translation>Wachten tot een ander spel klaar is met het opslaan van de topscores…</translation>
+    </message>
+    <message>
+        <source>High Scores</source>
+        <translation>Topscores</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>&amp;Sluiten</translation>
+    </message>
+    <message>
+        <source>&amp;Reset</source>
+        <translation>&amp;Wissen</translation>
+    </message>
+    <message>
+        <source>(could not be read)</source>
+        <translation>(onleesbaar)</translation>
+    </message>
+    <message>
+        <source>Nobody</source>
+        <translation>Niemand</translation>
+    </message>
+    <message>
+        <source>Do you really want to reset the scores?</source>
+        <translation>Wil je de topscores echt wissen?</translation>
+    </message>
+    <message>
+        <source>WARNING</source>
+        <translation>WAARSCHUWING</translation>
+    </message>
+    <message>
+        <source>The high scores could not be saved.
+
+%1</source>
+        <translation>De topscores konden niet worden opgeslagen.
+
+%1</translation>
+    </message>
+    <message>
+        <source>The high scores could not be saved.
+
+%1
+
+Try again?</source>
+        <translation>De topscores konden niet worden opgeslagen.
+
+%1
+
+Opnieuw proberen?</translation>
+    </message>
+</context>
+<context>
+    <name>frmSummary</name>
+    <message>
+        <source>Summary</source>
+        <translation>Overzicht</translation>
+    </message>
+    <message>
+        <source>Summary Of Scores</source>
+        <translation>Overzicht van de scores</translation>
+    </message>
+    <message>
+        <source>High Score!</source>
+        <translation>Topscore!</translation>
+    </message>
+    <message>
+        <source>&amp;View High Scores</source>
+        <translation>&amp;Topscores bekijken</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>&amp;Sluiten</translation>
+    </message>
+    <message>
+        <source>Player %1: </source>
+        <translation>Speler %1: </translation>
+    </message>
+    <message>
+        <source>, a high score</source>
+        <translation>, een topscore</translation>
+    </message>
+    <message>
+        <source>Player %1, you scored a High Score!  Input your name:</source>
+        <translation>Speler %1, je hebt een topscore!  Vul je naam in:</translation>
+    </message>
+    <message>
+        <source>High Score</source>
+        <translation>Topscore</translation>
+    </message>
+    <message>
+        <source>%1.</source>
+        <translation>%1.</translation>
+    </message>
+    <message>
+        <source>. </source>
+        <translation>. </translation>
+    </message>
+</context>
+<context>
+    <name>mdiMain</name>
+    <message>
+        <source>&amp;Options</source>
+        <translation>&amp;Opties</translation>
+    </message>
+    <message>
+        <source>&amp;New Game</source>
+        <translation>&amp;Nieuw spel</translation>
+    </message>
+    <message>
+        <source>Next Turn &amp;Warning</source>
+        <translation>&amp;Waarschuwing bij volgende beurt</translation>
+    </message>
+    <message>
+        <source>On</source>
+        <translation>Aan</translation>
+    </message>
+    <message>
+        <source>Off</source>
+        <translation>Uit</translation>
+    </message>
+    <message>
+        <source>&amp;View High Scores</source>
+        <translation>&amp;Topscores bekijken</translation>
+    </message>
+    <message>
+        <source>&amp;Exit</source>
+        <translation>&amp;Afsluiten</translation>
+    </message>
+    <message>
+        <source>Next Turn Warning now off.</source>
+        <translation>Waarschuwing bij volgende beurt nu uit.</translation>
+    </message>
+    <message>
+        <source>Next Turn Warning now on.</source>
+        <translation>Waarschuwing bij volgende beurt nu aan.</translation>
+    </message>
+    <message>
+        <source>How many players (1-8)?</source>
+        <translation>Hoeveel spelers (1-8)?</translation>
+    </message>
+    <message>
+        <source>Number of Players</source>
+        <translation>Aantal spelers</translation>
+    </message>
+    <message>
+        <source>Player %1</source>
+        <translation>Speler %1</translation>
+    </message>
+    <message>
+        <source>Player %1, it is your turn.</source>
+        <translation>Speler %1, jij bent aan de beurt.</translation>
+    </message>
+</context>
+<context>
+    <name>platform::FocusButton</name>
+    <message>
+        <source>%1 push button.</source>
+        <translation>Knop %1.</translation>
+    </message>
+    <message>
+        <source>%1 push button. %2</source>
+        <translation>Knop %1. %2</translation>
+    </message>
+</context>
+</TS>
