@@ -163,7 +163,6 @@ Engine::~Engine() = default;
 void Engine::Solve()
 {
     auto table = std::make_unique<Table>(rules_);
-    Tables();
     std::array<std::vector<int>, CategoryCount + 1> levels;
     for (int mask = 0; mask <= AllUsed; ++mask)
         levels[std::size_t(std::popcount(unsigned(mask)))].push_back(mask);
