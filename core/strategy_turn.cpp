@@ -123,25 +123,26 @@ void FillScores(const Batch &batch, KeepValues &values)
 void Average(KeepValues &values)
 {
     const DiceTables &t = Tables();
+    // Sums and maxima in pairs rather than in a chain: the processor works
+    // on the pairs at once.
     for (int k = FirstHand - 1; k >= 0; --k) {
-        const auto &next = t.plusOne[std::size_t(k)];
-        Lanes sum = values[std::size_t(next[0])];
-        for (std::size_t f = 1; f < 6; ++f)
-            sum += values[std::size_t(next[f])];
-        values[std::size_t(k)] = sum * (1.0 / 6);
+        const auto &n = t.plusOne[std::size_t(k)];
+        const auto at = [&](std::size_t i) { return values[std::size_t(n[i])]; };
+        values[std::size_t(k)] = ((at(0) + at(1)) + (at(2) + at(3)) + (at(4) + at(5))) * (1.0 / 6);
     }
 }
+
+namespace {
+Lanes Max(Lanes a, Lanes b) { return a > b ? a : b; }
+} // namespace
 
 void BestInside(KeepValues &values)
 {
     const DiceTables &t = Tables();
     for (int k = 1; k < KeepCount; ++k) {
-        Lanes best = values[std::size_t(k)];
-        for (std::int16_t inside : t.minusOne[std::size_t(k)]) {
-            const Lanes v = values[std::size_t(inside)];
-            best = v > best ? v : best;
-        }
-        values[std::size_t(k)] = best;
+        const auto &n = t.minusOne[std::size_t(k)];
+        const auto at = [&](std::size_t i) { return values[std::size_t(n[i])]; };
+        values[std::size_t(k)] = Max(Max(Max(at(0), at(1)), Max(at(2), at(3))), Max(at(4), values[std::size_t(k)]));
     }
 }
 
