@@ -166,6 +166,10 @@ void Engine::Solve()
     std::array<std::vector<int>, CategoryCount + 1> levels;
     for (int mask = 0; mask <= AllUsed; ++mask)
         levels[std::size_t(std::popcount(unsigned(mask)))].push_back(mask);
+    for (std::vector<int> &masks : levels)
+        std::stable_sort(masks.begin(), masks.end(), [&](int a, int b) {
+            return std::popcount(table->reach[std::size_t(a & 63)]) > std::popcount(table->reach[std::size_t(b & 63)]);
+        });
     const unsigned helpers = std::max(1u, std::thread::hardware_concurrency()) - 1;
     // Each level needs only the one after it: its masks are shared out, the
     // biggest first so that no thread is left with a long one at the end.
