@@ -182,7 +182,7 @@ int main(int argc, char **argv)
     const double mean = sum / double(games);
     const double sd = std::sqrt((square - double(games) * mean * mean) / double(games - 1));
     const double se = sd / std::sqrt(double(games));
-    std::printf("RESULT games %ld\n", games);
+    std::printf("RESULT sim_games %ld\n", games);
     std::printf("RESULT sim_seconds %.1f\n", std::chrono::duration<double>(Clock::now() - simStart).count());
     std::printf("RESULT sim_mean %.4f\n", mean);
     std::printf("RESULT sim_sd %.4f\n", sd);
