@@ -282,6 +282,36 @@ TEST(theWholeGameIsWorthMoreBeforeEachDecision)
     CHECK_EQ(advice.size(), 13u + 23u);
 }
 
+// Far from the end, where brute force cannot go: the table's value of a
+// state must be what its advice promises, averaged over every first roll.
+// States that share their used boxes are solved side by side; this catches
+// one that borrows another's values.
+TEST(theTableKeepsTheAdvicesPromiseMidGame)
+{
+    const Engine &game = Solved(Rules::Game);
+    const Engine &extra = Solved(Rules::ExtraBonusAndJoker);
+    std::map<Hand, double> rolls;
+    for (int code = 0; code < 7776; ++code) {
+        Hand dice{};
+        for (int i = 0, c = code; i < 5; ++i, c /= 6)
+            dice[std::size_t(i)] = std::int16_t(c % 6 + 1);
+        std::sort(dice.begin(), dice.end());
+        rolls[dice] += 1.0 / 7776;
+    }
+    CHECK_EQ(rolls.size(), 252u);
+    const strategy::UsedMask someUsed = strategy::UsedMask(Bit(Category::Twos) | Bit(Category::Fours) |
+                                                           Bit(Category::FullHouse) | Bit(Category::FiveOfAKind));
+    for (const Engine *engine : {&game, &extra}) {
+        for (const State &s : {State{}, State{someUsed, 4}, State{someUsed, 14}, State{someUsed, 26, true},
+                               State{strategy::UsedMask(someUsed | 63), 70}}) {
+            double promised = 0;
+            for (const auto &[dice, chance] : rolls)
+                promised += chance * engine->Advise(s, dice, 2).front().expected;
+            CHECK(std::abs(promised - engine->Expected(s)) < 1e-9);
+        }
+    }
+}
+
 TEST(cardsAndBadQuestions)
 {
     Scorecard card([] { return 0.5f; });
