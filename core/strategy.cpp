@@ -101,8 +101,11 @@ struct Engine::Table {
             }
             for (int i = 0; i < count; i += LaneCount) {
                 Batch batch;
-                for (int lane = 0; lane < LaneCount; ++lane)
-                    batch[std::size_t(lane)] = From({UsedMask(mask), todo[std::size_t(std::min(i + lane, count - 1))], flag == 1});
+                // A last batch short of states repeats its last one.
+                for (int lane = 0; lane < LaneCount; ++lane) {
+                    const int upper = todo[std::size_t(std::min(i + lane, count - 1))];
+                    batch[std::size_t(lane)] = From({UsedMask(mask), upper, flag == 1});
+                }
                 const Lanes values = TurnValues(batch);
                 for (int lane = 0; lane < LaneCount && i + lane < count; ++lane)
                     At({UsedMask(mask), todo[std::size_t(i + lane)], flag == 1}) = values[lane];
