@@ -1,5 +1,6 @@
 // SPDX-FileCopyrightText: 2026 The Pipstack developers
 // SPDX-License-Identifier: MIT
+#include "app/advise.h"
 #include "app/application.h"
 #include "app/language.h"
 #include "app/mdiMain.h"
@@ -92,6 +93,7 @@ int AnswerCommandLine(int argc, char *argv[])
                                   QCoreApplication::translate("CommandLine", "Displays this help."));
     parser.addOption(help);
     const QCommandLineOption version = parser.addVersionOption();
+    const app::AdviceOptions advice = app::AddAdviceOptions(parser);
 
     QTextStream out(stdout);
     QTextStream err(stderr);
@@ -112,6 +114,8 @@ int AnswerCommandLine(int argc, char *argv[])
         out << QCoreApplication::applicationName() << ' ' << QCoreApplication::applicationVersion() << '\n';
         return 0;
     }
+    if (words.isEmpty() && app::AsksAdvice(parser, advice))
+        return app::Advise(parser, advice, out, err);
     //: "pipstack" is the command typed, in every language.
     err << QCoreApplication::translate("CommandLine", "pipstack: unexpected argument '%1'. Try 'pipstack --help'.")
                .arg(words.isEmpty() ? QStringLiteral("--") : words.constFirst())

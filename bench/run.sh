@@ -28,7 +28,7 @@ LOG=$BUILD/bench.log
 echo "Building in $BUILD ($BUILD_TYPE)"
 cmake -S . -B "$BUILD" -DCMAKE_BUILD_TYPE=$BUILD_TYPE -DBUILD_TESTING=ON -DPIPSTACK_BENCHMARKS=ON \
     >"$SCRATCH/build.txt" 2>&1 || { cat "$SCRATCH/build.txt" >&2; exit 1; }
-cmake --build "$BUILD" --parallel "$(nproc)" --target pipstack bare_mdi bare_mdi_menu startup_probe bench_game \
+cmake --build "$BUILD" --parallel "$(nproc)" --target pipstack bare_mdi bare_mdi_menu startup_probe bench_game bench_strategy \
     >>"$SCRATCH/build.txt" 2>&1 || { tail -40 "$SCRATCH/build.txt" >&2; exit 1; }
 BUILD=$(cd "$BUILD" && pwd)
 LOG=$BUILD/bench.log
@@ -48,9 +48,13 @@ xvfb-run -a -s "-screen 0 1280x1024x24 -nolisten tcp" \
 echo "Play and memory: offscreen"
 QT_QPA_PLATFORM=offscreen "$BUILD/bench/bench_game" >game.txt 2>game.err ||
     { cat game.txt game.err >&2; echo "game benchmark failed" >&2; exit 1; }
+
+echo "Strategy engine: the table, advice, and 100000 games played by it"
+"$BUILD/bench/bench_strategy" 100000 >strategy.txt 2>strategy.err ||
+    { cat strategy.txt strategy.err >&2; echo "strategy benchmark failed" >&2; exit 1; }
 load_after=$(cut -d' ' -f1 /proc/loadavg)
 
-{ cat startup.txt game.txt; echo "## stderr"; cat startup.err game.err; } >"$LOG"
+{ cat startup.txt game.txt strategy.txt; echo "## stderr"; cat startup.err game.err strategy.err; } >"$LOG"
 
 qt_version=$(pkg-config --modversion Qt6Core 2>/dev/null || echo "?")
 echo
@@ -96,8 +100,17 @@ awk -v runs="$RUNS" -v settle="$SETTLE_MS" '
         row("  whole game after 100 New Games, CPU", ms(late), "-", "-", "-", "-")
         row("  RSS after start-up / after 100 New Games", sprintf("%.1f/%.1f MB", rssStart / 1024, rss100 / 1024), "-", "-", "-", "-")
         row("  objects per game 11-100: windows/QMdi/forms", sprintf("%.1f/%.1f/%.1f", need("objects_in_windows_per_game"), need("mdi_helpers_per_game"), need("forms_per_game")), "-", "-", "-", "-")
+        print "strategy engine"
+        solve = need("solve_ms_median"); peak = need("solve_peak_rss_kb"); heap = need("solve_peak_heap_kb")
+        table = need("table_kb"); p95 = need("advise_us_p95") / 1000
+        mean = need("sim_mean"); se = need("sim_se"); value = need("expected_from_start")
+        row("whole table: wall time, median of 7", ms(solve), "-", "-", "<= 500 ms", yes(solve <= 500))
+        row("  peak memory while solving: RSS / heap", sprintf("%s/%s", mb(peak), mb(heap)), "-", "-", "<= 16 MB", yes(peak <= 16 * 1024 && heap <= 16 * 1024))
+        row("  the table in memory", mb(table), "-", "-", "<= 4 MB", yes(table <= 4 * 1024))
+        row("  one piece of advice, p95", sprintf("%.1f us", p95 * 1000), "-", "-", "<= 5 ms", yes(p95 <= 5))
+        row("  " need("sim_games") " games: mean +- standard error", sprintf("%.2f +- %.2f", mean, se), sprintf("%.4f", value), sprintf("%+.1f SE", need("sim_z")), "<= 3 SE", yes(need("sim_z") <= 3 && need("sim_z") >= -3))
     }
-' startup.txt game.txt
+' startup.txt game.txt strategy.txt
 cat <<EOF
 
 ours: build-bench/app/pipstack. baseline: bench/bare_mdi.cpp, a QMainWindow with an empty QMdiArea, the
@@ -105,5 +118,7 @@ same title, Fusion style and window size, showMaximized, no menu; "a frame with 
 Start-up runs take turns under Xvfb; each is timed from just before exec to the MapNotify of the program's
 window (before its first paint), and its memory and CPU are read $SETTLE_MS ms later. Play runs offscreen
 through the test kit (clicks through the event system, scripted dice and dialogs); CPU is process CPU time.
+The strategy engine's figures come from bench/bench_strategy.cpp: the first solve's peak resident size
+above the process's size before it, and the peak of its heap through a counting allocator.
 Full output: $LOG
 EOF

@@ -5,7 +5,7 @@
 #include <cstddef>
 #include <utility>
 
-Hand SortedDice{};
+thread_local Hand SortedDice{};
 
 // -- hand evaluation ------------------------------------------------------
 

@@ -9,9 +9,10 @@
 // hand it is given and never changes it.
 using Hand = std::array<std::int16_t, 5>;
 
-// Scratch space of the sorted tests, shared by every scorecard. Its content
-// between two calls means nothing to anyone.
-extern Hand SortedDice;
+// Scratch space of the sorted tests, shared by every scorecard of a thread.
+// Its content between two calls means nothing to anyone. One per thread: the
+// strategy engine scores hands on its own threads while a card scores its own.
+extern thread_local Hand SortedDice;
 
 void SortDice(const Hand &dice);
 std::int16_t SumDice(const Hand &dice);

@@ -5,6 +5,7 @@
 #include "core/scorecard.h"
 
 #include <array>
+#include <cstddef>
 #include <cstdint>
 #include <memory>
 #include <vector>
@@ -36,6 +37,11 @@ struct State {
 
 // The state of a card before its turn's decisions: used boxes, upper points.
 State StateOf(const Scorecard &card);
+
+// Whether some card has these upper points with these boxes used (0..105
+// points that the used upper boxes can add up to). Expected and Advise throw
+// std::invalid_argument for any other state.
+bool Possible(const State &state);
 
 // One thing a player can do with the dice in hand.
 struct Action {
@@ -69,8 +75,14 @@ public:
 
     // Every action open with these dice, best first (ties in a fixed order):
     // with rolls left (1 or 2) the keeps and the scores, with none only the
-    // scores. `dice` are five faces 1..6 in any order.
+    // scores. `dice` are five faces 1..6 in any order. Keeping all five is
+    // not offered: it is worth the best score and only puts it off. Throws
+    // std::invalid_argument for faces outside 1..6, rolls left outside 0..2,
+    // a state that is not Possible, or a card with every box used.
     std::vector<Action> Advise(const State &state, const Hand &dice, int rollsLeft) const;
+
+    // The memory the solved table holds, in bytes.
+    std::size_t TableBytes() const;
 
 private:
     struct Table;
