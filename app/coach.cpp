@@ -29,6 +29,7 @@ public:
     HintMark(QWidget *parent, const QRect &around)
         : QWidget(parent)
     {
+        setObjectName(QStringLiteral("hintMark"));
         setAttribute(Qt::WA_TransparentForMouseEvents);
         setGeometry(around.adjusted(-5, -5, 5, 5));
         show();
@@ -159,7 +160,7 @@ QList<int> Coach::ComputerPlayers() const
 
 Coach::Strength Coach::strength() const { return mnuBeginner->isChecked() ? Strength::Beginner : Strength::Perfect; }
 
-int Coach::pace() const { return mnuSlow->isChecked() ? 1500 : mnuFast->isChecked() ? 80 : 600; }
+int Coach::pace() const { return mnuSlow->isChecked() ? 1500 : mnuFast->isChecked() ? 50 : 600; }
 
 void Coach::WhenReady(std::function<void()> then)
 {

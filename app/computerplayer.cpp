@@ -56,7 +56,7 @@ strategy::Action Coach::ChooseAction(const std::vector<strategy::Action> &action
 void Coach::ComputerStep()
 {
     const Game &game = frame_->game();
-    if (game.PlayerCount == 0 || game.Over()) {
+    if (game.PlayerCount == 0) {
         computerTimer_.stop();
         return;
     }
@@ -65,8 +65,13 @@ void Coach::ComputerStep()
     // Between "Next Turn" and the hand-over the card is shut to input, and
     // the next card shows only once the turn message is answered.
     frmQuintix *card = frame_->Players(game.CurrentPlayer);
-    if (!card || !card->window() || !card->window()->isVisible() || !card->window()->isEnabled())
+    if (!card || !card->window() || !card->window()->isVisible() || !card->window()->isEnabled()) {
+        // The last card's "Next Turn" is still to be clicked once the game
+        // is over; after it, there is nothing left to play.
+        if (game.Over() && !game.HandOverDue())
+            computerTimer_.stop();
         return;
+    }
     const Scorecard &scorecard = card->Card();
     if (!scorecard.DiceShown() || scorecard.TurnScored()) {
         plan_.reset();
