@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: MIT
 #include "app/mdiMain.h"
 
+#include "app/coach.h"
 #include "highscores/frmScores.h"
 #include "highscores/frmSummary.h"
 #include "platform/accessibility/accessibility.h"
@@ -67,6 +68,7 @@ mdiMain::mdiMain(QWidget *parent)
             AnnounceWarning();
     });
     connect(mnuOptWarning, &QMenu::aboutToShow, this, &mdiMain::AnnounceWarning);
+    coach_ = new Coach(this);
 
     // The restored size: a client area of 9840 x 8310 twips, centred.
     resize(platform::Px(9840), platform::Px(8310) + menuBar()->sizeHint().height());
@@ -146,6 +148,7 @@ void mdiMain::mnuOptNew_Click()
             if (i != 1)
                 Players(i)->Hide();
         }
+        coach_->GameStarted();
     } catch (const platform::RuntimeError &) {
         game_.EndGame();
     }
@@ -194,5 +197,5 @@ void mdiMain::ShowSummary()
     // A summary left open from an earlier game would make Load do nothing,
     // and this game's results would never be shown or saved.
     frmSummary::instance().Unload();
-    frmSummary::instance().ShowGame(game_);
+    frmSummary::instance().ShowGame(game_, coach_->ComputerPlayers());
 }

@@ -11,6 +11,7 @@
 class QAction;
 class QMdiArea;
 class QMenu;
+class Coach;
 class frmQuintix;
 
 // The frame: the only menu, the turn timer and every other window as a child.
@@ -53,6 +54,9 @@ public:
     void mnuOptExit_Click();
     void tNewPlay_Timer();
 
+    // The Coach menu, after Options: hints, computer players, the review.
+    Coach *coach() const { return coach_; }
+
 protected:
     void closeEvent(QCloseEvent *event) override;
 
@@ -66,4 +70,5 @@ private:
 
     QMdiArea *area_;
     Game game_;
+    Coach *coach_ = nullptr;
 };

@@ -18,9 +18,10 @@ frmSummary &frmSummary::instance()
     return *form;
 }
 
-void frmSummary::ShowGame(const Game &game)
+void frmSummary::ShowGame(const Game &game, const QList<int> &computerPlayers)
 {
     game_ = &game;
+    computerPlayers_ = computerPlayers;
     Load();
 }
 
@@ -43,6 +44,10 @@ void frmSummary::createControls(QWidget *client)
         lblHigh(n) = new platform::Label(client, TwipsRect(2400, top, 855, 255));
         lblHigh(n)->setCaption(tr("High Score!"));
         lblHigh(n)->hide();
+        // A computer player never has a high score: its mark takes that place.
+        lblComputer(n) = new platform::Label(client, TwipsRect(2400, top, 1095, 255));
+        lblComputer(n)->setCaption(tr("(computer)"));
+        lblComputer(n)->hide();
     }
     cmdView = new platform::CommandButton(client, TwipsRect(3600, 600, 975, 495), tr("&View High Scores"));
     cmdClose = new platform::CommandButton(client, TwipsRect(3600, 1440, 975, 375), tr("&Close"));
@@ -76,8 +81,12 @@ void frmSummary::Form_Load()
         lblScore(p)->setCaption(total);
         const std::int16_t v = totals ? totals->grandTotal : std::int16_t(0);
         // A table that could not be read says nothing of who beat it.
-        const bool high = unreadable.isEmpty() && BeatsTenthEntry(table, v);
-        results << player + total + (high ? tr(", a high score") : QString());
+        const bool computer = computerPlayers_.contains(p);
+        const bool high = !computer && unreadable.isEmpty() && BeatsTenthEntry(table, v);
+        results << player + total + (high ? tr(", a high score") : QString())
+                       + (computer ? tr(", played by the computer") : QString());
+        if (computer)
+            lblComputer(p)->show();
         if (high) {
             lblHigh(p)->show();
             Newcomers.append({v, platform::InputBox(tr("Player %1, you scored a High Score!  Input your name:").arg(p),

@@ -23,12 +23,14 @@ public:
     static frmSummary &instance();
 
     // Loads the window with the results of `game`, which is over and
-    // outlives the window.
-    void ShowGame(const Game &game);
+    // outlives the window. The computer's players (1..8) are neither asked
+    // for names nor entered in the table.
+    void ShowGame(const Game &game, const QList<int> &computerPlayers = {});
 
     platform::BoundedArray<platform::Label *, 1, 8> lblPlayer;
     platform::BoundedArray<platform::Label *, 1, 8> lblScore;
     platform::BoundedArray<platform::Label *, 1, 8> lblHigh;
+    platform::BoundedArray<platform::Label *, 1, 8> lblComputer;
     platform::CommandButton *cmdView = nullptr;
     platform::CommandButton *cmdClose = nullptr;
 
@@ -45,6 +47,7 @@ private:
     // This game's new high scores with their names, in order of play.
     QList<ScoreEntry> Newcomers;
     const Game *game_ = nullptr;
+    QList<int> computerPlayers_;
     // The last name entered that made the table, and its row there (1 to
     // 10; 0 when none did), for View High Scores to show.
     ScoreEntry Newest;

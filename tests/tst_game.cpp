@@ -221,9 +221,10 @@ void TestGame::startUp_showsTheFrameAndItsMenu()
     QVERIFY(!frame->tNewPlay.Enabled());
     QCOMPARE(frame->tNewPlay.Interval(), 1);
 
-    // The one menu, exactly as designed: no shortcuts, no separators.
+    // Options exactly as designed: no shortcuts, no separators; the Coach
+    // menu comes after it (tst_coach).
     const QList<QAction *> top = frame->menuBar()->actions();
-    QCOMPARE(top.size(), 1);
+    QCOMPARE(top.size(), 2);
     QCOMPARE(top[0]->text(), u"&Options"_s);
     QStringList items;
     for (QAction *action : frame->mnuOpt->actions()) {
