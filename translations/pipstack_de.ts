@@ -2,6 +2,85 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de">
 <context>
+    <name>Coach</name>
+    <message>
+        <source>&amp;Coach</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Hint</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Computer &amp;Players</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Player &amp;%1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Strength</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Perfect</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Beginner</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>P&amp;ace</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Slow</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Normal</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Fast</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Review Game</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The game is over.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Roll: %1 expected at the end.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Score %1: %2 expected at the end.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Roll all five dice: %1 expected at the end.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Keep %1 and roll: %2 expected at the end.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Score %1 now: %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The coach is thinking.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>CommandLine</name>
     <message>
         <source>A dice game for one to eight players: roll five dice up to three times a turn
@@ -15,13 +94,111 @@ und fülle einen Spielblock mit dreizehn Feldern.</translation>
     </message>
     <message>
         <source>pipstack: %1 Try &apos;pipstack --help&apos;.</source>
-        <extracomment>%1 is Qt&apos;s own message; &quot;pipstack&quot; is the command typed, in every language.</extracomment>
+        <extracomment>%1 says what is wrong; &quot;pipstack&quot; is the command typed, in every language.
+----------
+%1 is Qt&apos;s own message; &quot;pipstack&quot; is the command typed, in every language.</extracomment>
         <translation>pipstack: %1 Mehr dazu mit „pipstack --help“.</translation>
     </message>
     <message>
         <source>pipstack: unexpected argument &apos;%1&apos;. Try &apos;pipstack --help&apos;.</source>
         <extracomment>&quot;pipstack&quot; is the command typed, in every language.</extracomment>
         <translation>pipstack: unerwartetes Argument „%1“. Mehr dazu mit „pipstack --help“.</translation>
+    </message>
+    <message>
+        <source>unknown category &apos;%1&apos; in --used; the categories are %2, or none.</source>
+        <extracomment>--used: %1 is the word given, %2 the list of the names it takes.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>category &apos;%1&apos; is named twice in --used.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--dice must be five digits from 1 to 6, not &apos;%1&apos;.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--%1 is given more than once.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>score %1</source>
+        <extracomment>Read by scripts: keep &quot;score&quot;; %1 is a category&apos;s name as --used takes it.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>keep nothing</source>
+        <extracomment>Read by scripts: keep these words.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>keep %1</source>
+        <extracomment>Read by scripts: keep &quot;keep&quot;; %1 is the faces kept, ascending, with spaces.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--%1 needs --advise.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--upper must be a whole number from 0 to 105, not &apos;%1&apos;.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the upper categories in --used cannot add up to %1 points.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--rolls-left needs --dice.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--dice needs --rolls-left.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--rolls-left must be 0, 1 or 2, not &apos;%1&apos;.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>every category is used in --used: there is nothing left to score.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Prints perfect play&apos;s expected points still to come (this turn&apos;s, later turns&apos; and the upper bonus), with no window; with --dice, every action, best first.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The categories already used, comma-separated: ones,twos,threes,fours,fives,sixes,3k,4k,fh,ss,ls,5k,chance, or none (the default).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The upper section&apos;s points already scored, 0 to 105.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The five dice in hand, as five digits 1 to 6; needs --rolls-left.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The rolls still allowed after this one: 0, 1 or 2; needs --dice.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>CATS</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>N</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>DDDDD</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>R</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -133,6 +310,14 @@ und fülle einen Spielblock mit dreizehn Feldern.</translation>
     <message>
         <source>The high scores were saved, but their lock file %1 could not be removed (%2).</source>
         <translation>Die Bestenliste wurde gespeichert, aber ihre Sperrdatei %1 ließ sich nicht entfernen (%2).</translation>
+    </message>
+    <message>
+        <source>%1 is not an ordinary file (it may be a pipe or a device), so it was left as it is.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The high scores were saved. %1 held lines the game did not understand, so the file as it was is kept as %2.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -394,6 +579,65 @@ und fülle einen Spielblock mit dreizehn Feldern.</translation>
     </message>
 </context>
 <context>
+    <name>frmReview</name>
+    <message>
+        <source>perfect play scores %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>scored %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>perfect play rolls all five dice</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>rolled all five dice</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>perfect play keeps %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>kept %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Game Review</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Game review</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The coach is thinking.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>There is no game to review.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Player %1: %2 expected points lost in all.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Player %1: no decision cost half a point or more.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Player %1, turn %2, roll %3: %4; %5; %6 points lost.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The computer plays every player: there is no one to review.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>frmScores</name>
     <message>
         <source>Waiting for another game to finish saving the high scores…</source>
@@ -493,6 +737,14 @@ Noch einmal versuchen?</translation>
     <message>
         <source>. </source>
         <translation>. </translation>
+    </message>
+    <message>
+        <source>(computer)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>, played by the computer</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
