@@ -181,6 +181,19 @@ def german_turn():
     step("space", r"^Du erhältst \d+ Punkte?\. Nächster Zug\.$", item="German score")
 
 
+def computer_turn():
+    """The computer's turn, step by step as it plays: a roll, its score, and
+    the hand-over back."""
+    key("Return")
+    heard = [speech.wait(pattern, limit) for pattern, limit in (
+        (r"^Player 2$", 10), (DICE + r"Ready for roll 2\.$", 20),
+        (r"^You earned \d+ points?\. Next Turn\.$", 30), (r"Player 1, it is your turn", 30))]
+    speech.settle()
+    print(f"  {'Return':<14} {' | '.join(speech.since())}")
+    if not all(heard):
+        failures.append(f"10 computer turn: heard {speech.since()}")
+
+
 def main():
     start("openbox", "--sm-disable")
     # Without the window manager no window becomes active, and nothing is
@@ -298,6 +311,18 @@ def main():
     step("shift+Tab", r"^Reset push button\.$", item="8 table tab")
     step("Escape", r"^View High Scores push button\.$", item="8 back to the summary")
     step("Tab space", r"^Pipstack panel", item="8 back to the frame")
+
+    print("The coach: a hint, and a turn the computer plays")
+    step("alt+c p 2", item="10 player 2 to the computer")
+    step("alt+c a n", item="10 normal pace")
+    step("alt+o n", r"Number of Players dialog")
+    step("2 Return", r"^Roll 1 push button\.$", item="10 new game")
+    roll(item="10 roll")
+    step("h", r"^(Keep [1-6 ]+ and roll|Roll all five dice|Score [^:]+): \d+\.\d expected at the end\.", item="10 hint")
+    step("Tab space", r"^You earned \d+ points?\. Next Turn\.$", item="10 score")
+    step("alt+t", r"Player 2, it is your turn", item="10 hand-over")
+    computer_turn()
+    step("Return", r"^Roll 1 push button\.$", item="10 back to the player")
 
 
 try:
