@@ -1,6 +1,8 @@
 // SPDX-FileCopyrightText: 2026 The Pipstack developers
 // SPDX-License-Identifier: MIT
 #include "app/application.h"
+#include "app/coach.h"
+#include "app/frmReview.h"
 #include "app/language.h"
 #include "gamekit.h"
 #include "highscores/frmScores.h"
@@ -11,11 +13,16 @@
 #include <QApplication>
 #include <QDir>
 #include <QFile>
+#include <QListWidget>
 #include <QMdiSubWindow>
 #include <QMenu>
+#include <QMenuBar>
 #include <QProcess>
 #include <QPushButton>
 #include <QRegularExpression>
+#include <QScrollBar>
+#include <QStandardPaths>
+#include <QStatusBar>
 #include <QStyle>
 #include <QStyleOptionButton>
 #include <QTemporaryDir>
@@ -80,6 +87,12 @@ QStringList misfits(QWidget *window)
             texts << action->text();
         accessKeys(texts);
     }
+    for (QMenuBar *bar : window->findChildren<QMenuBar *>()) {
+        QStringList texts;
+        for (QAction *action : bar->actions())
+            texts << action->text();
+        accessKeys(texts);
+    }
     // The frame holds every window; each of them is looked at on its own.
     if (!window->inherits("QMainWindow")) {
         QStringList texts;
@@ -96,6 +109,21 @@ QStringList misfits(QWidget *window)
         const bool wraps = button->inherits("platform::CommandButton");
         check(button, button->text(), area, Qt::AlignCenter | Qt::TextShowMnemonic | (wraps ? Qt::TextWordWrap : 0));
     }
+    // A list wraps its lines and scrolls: only a word wider than the list is lost.
+    for (QListWidget *list : window->findChildren<QListWidget *>()) {
+        if (!list->isVisibleTo(window))
+            continue;
+        const int margin = 2 * list->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, list) + 2;
+        // Room for the scroll bar that a longer list brings.
+        QScrollBar *scroll = list->verticalScrollBar();
+        const int width = list->viewport()->width() - (scroll->isVisible() ? 0 : scroll->sizeHint().width());
+        for (int row = 0; row < list->count(); ++row)
+            check(list, list->item(row)->text(), QRect(0, 0, width - margin, 100000), Qt::TextWordWrap);
+    }
+    // The status line is one line, and the hint in it a sentence or two.
+    for (QStatusBar *bar : window->findChildren<QStatusBar *>())
+        if (bar->isVisibleTo(window) && !bar->currentMessage().isEmpty())
+            check(bar, bar->currentMessage(), bar->contentsRect().adjusted(4, 0, -20, 0), Qt::AlignLeft | Qt::AlignVCenter);
     return found;
 }
 
@@ -149,7 +177,13 @@ class TestLanguages : public QObject, private gamekit::TableOwner
     Q_OBJECT
 
 private slots:
-    void initTestCase() { app::SetUpApplication(); }
+    void initTestCase()
+    {
+        app::SetUpApplication();
+        // The coach's choices are remembered between runs: never in the tester's own.
+        qputenv("XDG_CONFIG_HOME", config_.path().toUtf8());
+        QStandardPaths::setTestModeEnabled(true);
+    }
     void cleanup()
     {
         dropTable();
@@ -167,6 +201,8 @@ private:
     // Plays a game of two through every window and dialog, calling look on
     // each window as it shows. Returns the dialogs asked.
     QList<testkit::ScriptedDialogs::Call> tour(const std::function<void(QWidget *)> &look);
+
+    QTemporaryDir config_;
 };
 
 QList<testkit::ScriptedDialogs::Call> TestLanguages::tour(const std::function<void(QWidget *)> &look)
@@ -174,17 +210,33 @@ QList<testkit::ScriptedDialogs::Call> TestLanguages::tour(const std::function<vo
     gamekit::Table &t = table();
     t.dir.write(u"High Scores.dat"_s, QByteArray(" 0 Nobody\r\n").repeated(10));
     t.newGame(u"2"_s);
+    Coach *coach = t.frame->coach();
+    coach->WhenReady([] {});
     look(t.frame.get());
     frmQuintix *card = Players(1);
     look(card->window());
+    [coach] { QTRY_VERIFY(coach->engine()); }();
     for (const QList<int> &faces : {QList<int>{1, 2, 3, 4, 6}, {6, 6, 6, 6, 6}, {6, 6, 6, 6, 6}}) {
         gamekit::roll(card, faces);
         look(card->window());
+        // The hint's two sentences in the status line, the longest it says.
+        coach->mnuHint->trigger();
+        // A status line that has just appeared shows once the frame lays it out.
+        [&t] { QTRY_VERIFY(t.frame->statusBar()->isVisible()); }();
+        look(t.frame.get());
     }
     testkit::click(gamekit::scoreBoxes(card)[11]);
     look(card->window());
     t.frame->mnuWarnOn->trigger();
     gamekit::passTurn(t.frame.get(), card);
+    // Player 1 threw away four of a straight and five sixes: the review lists both.
+    coach->mnuReview->trigger();
+    auto *review = coach->findChild<frmReview *>();
+    [review] { QVERIFY(review && review->lstReview->count() > 3); }();
+    if (review) {
+        look(review->window());
+        review->Unload();
+    }
     look(Players(2)->window());
     t.frame->mnuOptScore->trigger();
     look(frmScores::instance().window());
@@ -196,7 +248,9 @@ QList<testkit::ScriptedDialogs::Call> TestLanguages::tour(const std::function<vo
         points.fill(std::int16_t(20 * p));
         t.frame->game().Player(p)->Fill(points);
     }
-    frmSummary::instance().ShowGame(t.frame->game());
+    // Player 2 played by the computer: a mark where a high score would be.
+    frmSummary::instance().ShowGame(t.frame->game(), {2});
+    [] { QVERIFY(frmSummary::instance().lblComputer(2)->isVisibleTo(frmSummary::instance().window())); }();
     look(frmSummary::instance().window());
     // A save that fails has words of its own.
     QFile::remove(u"High Scores.dat"_s);
@@ -318,6 +372,11 @@ void TestLanguages::everyWord_passesThroughTranslation()
                 texts << label->text();
             if (auto *button = qobject_cast<QAbstractButton *>(control))
                 texts << button->text();
+            if (auto *list = qobject_cast<QListWidget *>(control))
+                for (int row = 0; row < list->count(); ++row)
+                    texts << list->item(row)->text();
+            if (auto *bar = qobject_cast<QStatusBar *>(control))
+                texts << bar->currentMessage();
             for (QAction *action : control->actions())
                 texts << action->text();
             for (const QString &text : texts)

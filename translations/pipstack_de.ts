@@ -5,79 +5,79 @@
     <name>Coach</name>
     <message>
         <source>&amp;Coach</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Trainer</translation>
     </message>
     <message>
         <source>&amp;Hint</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Tipp</translation>
     </message>
     <message>
         <source>Computer &amp;Players</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Computerspieler</translation>
     </message>
     <message>
         <source>Player &amp;%1</source>
-        <translation type="unfinished"></translation>
+        <translation>Spieler &amp;%1</translation>
     </message>
     <message>
         <source>&amp;Strength</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Spielstärke</translation>
     </message>
     <message>
         <source>&amp;Perfect</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Perfekt</translation>
     </message>
     <message>
         <source>&amp;Beginner</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Anfänger</translation>
     </message>
     <message>
         <source>P&amp;ace</source>
-        <translation type="unfinished"></translation>
+        <translation>Tem&amp;po</translation>
     </message>
     <message>
         <source>&amp;Slow</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Langsam</translation>
     </message>
     <message>
         <source>&amp;Normal</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Normal</translation>
     </message>
     <message>
         <source>&amp;Fast</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Schnell</translation>
     </message>
     <message>
         <source>&amp;Review Game</source>
-        <translation type="unfinished"></translation>
+        <translation>Spiel &amp;auswerten</translation>
     </message>
     <message>
         <source>The game is over.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Spiel ist aus.</translation>
     </message>
     <message>
         <source>Roll: %1 expected at the end.</source>
-        <translation type="unfinished"></translation>
+        <translation>Würfeln: %1 am Ende erwartet.</translation>
     </message>
     <message>
         <source>Score %1: %2 expected at the end.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 eintragen: %2 am Ende erwartet.</translation>
     </message>
     <message>
         <source>Roll all five dice: %1 expected at the end.</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle fünf Würfel werfen: %1 am Ende erwartet.</translation>
     </message>
     <message>
         <source>Keep %1 and roll: %2 expected at the end.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 halten und würfeln: %2 am Ende erwartet.</translation>
     </message>
     <message>
         <source>Score %1 now: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Jetzt %1 eintragen: %2.</translation>
     </message>
     <message>
         <source>The coach is thinking.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Trainer denkt nach.</translation>
     </message>
 </context>
 <context>
@@ -107,98 +107,98 @@ und fülle einen Spielblock mit dreizehn Feldern.</translation>
     <message>
         <source>unknown category &apos;%1&apos; in --used; the categories are %2, or none.</source>
         <extracomment>--used: %1 is the word given, %2 the list of the names it takes.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>unbekanntes Feld „%1“ in --used; die Felder sind %2 oder none.</translation>
     </message>
     <message>
         <source>category &apos;%1&apos; is named twice in --used.</source>
-        <translation type="unfinished"></translation>
+        <translation>Feld „%1“ steht zweimal in --used.</translation>
     </message>
     <message>
         <source>--dice must be five digits from 1 to 6, not &apos;%1&apos;.</source>
-        <translation type="unfinished"></translation>
+        <translation>--dice muss aus fünf Ziffern von 1 bis 6 bestehen, nicht „%1“.</translation>
     </message>
     <message>
         <source>--%1 is given more than once.</source>
-        <translation type="unfinished"></translation>
+        <translation>--%1 ist mehrfach angegeben.</translation>
     </message>
     <message>
         <source>score %1</source>
         <extracomment>Read by scripts: keep &quot;score&quot;; %1 is a category&apos;s name as --used takes it.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>score %1</translation>
     </message>
     <message>
         <source>keep nothing</source>
         <extracomment>Read by scripts: keep these words.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>keep nothing</translation>
     </message>
     <message>
         <source>keep %1</source>
         <extracomment>Read by scripts: keep &quot;keep&quot;; %1 is the faces kept, ascending, with spaces.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>keep %1</translation>
     </message>
     <message>
         <source>--%1 needs --advise.</source>
-        <translation type="unfinished"></translation>
+        <translation>--%1 braucht --advise.</translation>
     </message>
     <message>
         <source>--upper must be a whole number from 0 to 105, not &apos;%1&apos;.</source>
-        <translation type="unfinished"></translation>
+        <translation>--upper muss eine ganze Zahl von 0 bis 105 sein, nicht „%1“.</translation>
     </message>
     <message>
         <source>the upper categories in --used cannot add up to %1 points.</source>
-        <translation type="unfinished"></translation>
+        <translation>die oberen Felder in --used können nicht %1 Punkte ergeben.</translation>
     </message>
     <message>
         <source>--rolls-left needs --dice.</source>
-        <translation type="unfinished"></translation>
+        <translation>--rolls-left braucht --dice.</translation>
     </message>
     <message>
         <source>--dice needs --rolls-left.</source>
-        <translation type="unfinished"></translation>
+        <translation>--dice braucht --rolls-left.</translation>
     </message>
     <message>
         <source>--rolls-left must be 0, 1 or 2, not &apos;%1&apos;.</source>
-        <translation type="unfinished"></translation>
+        <translation>--rolls-left muss 0, 1 oder 2 sein, nicht „%1“.</translation>
     </message>
     <message>
         <source>every category is used in --used: there is nothing left to score.</source>
-        <translation type="unfinished"></translation>
+        <translation>jedes Feld in --used ist belegt: Es bleibt nichts mehr einzutragen.</translation>
     </message>
     <message>
         <source>Prints perfect play&apos;s expected points still to come (this turn&apos;s, later turns&apos; and the upper bonus), with no window; with --dice, every action, best first.</source>
-        <translation type="unfinished"></translation>
+        <translation>Gibt ohne Fenster aus, wie viele Punkte perfektes Spiel noch erwarten lässt (aus diesem Zug, aus späteren Zügen und dem oberen Bonus); mit --dice jede Möglichkeit, die beste zuerst.</translation>
     </message>
     <message>
         <source>The categories already used, comma-separated: ones,twos,threes,fours,fives,sixes,3k,4k,fh,ss,ls,5k,chance, or none (the default).</source>
-        <translation type="unfinished"></translation>
+        <translation>Die schon belegten Felder, durch Kommas getrennt: ones,twos,threes,fours,fives,sixes,3k,4k,fh,ss,ls,5k,chance oder none (Standard).</translation>
     </message>
     <message>
         <source>The upper section&apos;s points already scored, 0 to 105.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die im oberen Teil schon eingetragenen Punkte, 0 bis 105.</translation>
     </message>
     <message>
         <source>The five dice in hand, as five digits 1 to 6; needs --rolls-left.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die fünf Würfel in der Hand als fünf Ziffern von 1 bis 6; braucht --rolls-left.</translation>
     </message>
     <message>
         <source>The rolls still allowed after this one: 0, 1 or 2; needs --dice.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die nach diesem Wurf noch erlaubten Würfe: 0, 1 oder 2; braucht --dice.</translation>
     </message>
     <message>
         <source>CATS</source>
-        <translation type="unfinished"></translation>
+        <translation>FELDER</translation>
     </message>
     <message>
         <source>N</source>
-        <translation type="unfinished"></translation>
+        <translation>N</translation>
     </message>
     <message>
         <source>DDDDD</source>
-        <translation type="unfinished"></translation>
+        <translation>WWWWW</translation>
     </message>
     <message>
         <source>R</source>
-        <translation type="unfinished"></translation>
+        <translation>W</translation>
     </message>
 </context>
 <context>
@@ -313,11 +313,11 @@ und fülle einen Spielblock mit dreizehn Feldern.</translation>
     </message>
     <message>
         <source>%1 is not an ordinary file (it may be a pipe or a device), so it was left as it is.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ist keine gewöhnliche Datei (vielleicht eine Pipe oder ein Gerät) und blieb daher unverändert.</translation>
     </message>
     <message>
         <source>The high scores were saved. %1 held lines the game did not understand, so the file as it was is kept as %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Bestenliste wurde gespeichert. %1 enthielt Zeilen, die das Spiel nicht verstand; die Datei, wie sie war, ist daher als %2 aufbewahrt.</translation>
     </message>
 </context>
 <context>
@@ -582,59 +582,59 @@ und fülle einen Spielblock mit dreizehn Feldern.</translation>
     <name>frmReview</name>
     <message>
         <source>perfect play scores %1</source>
-        <translation type="unfinished"></translation>
+        <translation>perfektes Spiel trägt %1 ein</translation>
     </message>
     <message>
         <source>scored %1</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 eingetragen</translation>
     </message>
     <message>
         <source>perfect play rolls all five dice</source>
-        <translation type="unfinished"></translation>
+        <translation>perfektes Spiel wirft alle fünf Würfel</translation>
     </message>
     <message>
         <source>rolled all five dice</source>
-        <translation type="unfinished"></translation>
+        <translation>alle fünf Würfel geworfen</translation>
     </message>
     <message>
         <source>perfect play keeps %1</source>
-        <translation type="unfinished"></translation>
+        <translation>perfektes Spiel hält %1</translation>
     </message>
     <message>
         <source>kept %1</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 gehalten</translation>
     </message>
     <message>
         <source>Game Review</source>
-        <translation type="unfinished"></translation>
+        <translation>Spielauswertung</translation>
     </message>
     <message>
         <source>Game review</source>
-        <translation type="unfinished"></translation>
+        <translation>Spielauswertung</translation>
     </message>
     <message>
         <source>The coach is thinking.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Trainer denkt nach.</translation>
     </message>
     <message>
         <source>There is no game to review.</source>
-        <translation type="unfinished"></translation>
+        <translation>Es gibt kein Spiel zum Auswerten.</translation>
     </message>
     <message>
         <source>Player %1: %2 expected points lost in all.</source>
-        <translation type="unfinished"></translation>
+        <translation>Spieler %1: insgesamt %2 erwartete Punkte verloren.</translation>
     </message>
     <message>
         <source>Player %1: no decision cost half a point or more.</source>
-        <translation type="unfinished"></translation>
+        <translation>Spieler %1: Keine Entscheidung kostete einen halben Punkt oder mehr.</translation>
     </message>
     <message>
         <source>Player %1, turn %2, roll %3: %4; %5; %6 points lost.</source>
-        <translation type="unfinished"></translation>
+        <translation>Spieler %1, Zug %2, Wurf %3: %4; %5; %6 Punkte verloren.</translation>
     </message>
     <message>
         <source>The computer plays every player: there is no one to review.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Computer spielt alle Spieler: Es gibt niemanden auszuwerten.</translation>
     </message>
 </context>
 <context>
@@ -740,11 +740,11 @@ Noch einmal versuchen?</translation>
     </message>
     <message>
         <source>(computer)</source>
-        <translation type="unfinished"></translation>
+        <translation>(Computer)</translation>
     </message>
     <message>
         <source>, played by the computer</source>
-        <translation type="unfinished"></translation>
+        <translation>, vom Computer gespielt</translation>
     </message>
 </context>
 <context>

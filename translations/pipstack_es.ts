@@ -5,79 +5,79 @@
     <name>Coach</name>
     <message>
         <source>&amp;Coach</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Entrenador</translation>
     </message>
     <message>
         <source>&amp;Hint</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Pista</translation>
     </message>
     <message>
         <source>Computer &amp;Players</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Jugadores del ordenador</translation>
     </message>
     <message>
         <source>Player &amp;%1</source>
-        <translation type="unfinished"></translation>
+        <translation>Jugador &amp;%1</translation>
     </message>
     <message>
         <source>&amp;Strength</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Nivel</translation>
     </message>
     <message>
         <source>&amp;Perfect</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Perfecto</translation>
     </message>
     <message>
         <source>&amp;Beginner</source>
-        <translation type="unfinished"></translation>
+        <translation>P&amp;rincipiante</translation>
     </message>
     <message>
         <source>P&amp;ace</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Velocidad</translation>
     </message>
     <message>
         <source>&amp;Slow</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Lenta</translation>
     </message>
     <message>
         <source>&amp;Normal</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Normal</translation>
     </message>
     <message>
         <source>&amp;Fast</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Rápida</translation>
     </message>
     <message>
         <source>&amp;Review Game</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Revisar partida</translation>
     </message>
     <message>
         <source>The game is over.</source>
-        <translation type="unfinished"></translation>
+        <translation>La partida ha terminado.</translation>
     </message>
     <message>
         <source>Roll: %1 expected at the end.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tira: %1 puntos esperados al final.</translation>
     </message>
     <message>
         <source>Score %1: %2 expected at the end.</source>
-        <translation type="unfinished"></translation>
+        <translation>Anota %1: %2 puntos esperados al final.</translation>
     </message>
     <message>
         <source>Roll all five dice: %1 expected at the end.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tira los cinco dados: %1 puntos esperados al final.</translation>
     </message>
     <message>
         <source>Keep %1 and roll: %2 expected at the end.</source>
-        <translation type="unfinished"></translation>
+        <translation>Guarda %1 y tira: %2 puntos esperados al final.</translation>
     </message>
     <message>
         <source>Score %1 now: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Anotar %1 ahora: %2.</translation>
     </message>
     <message>
         <source>The coach is thinking.</source>
-        <translation type="unfinished"></translation>
+        <translation>El entrenador está pensando.</translation>
     </message>
 </context>
 <context>
@@ -107,98 +107,98 @@ y rellena una hoja de puntuación de trece casillas.</translation>
     <message>
         <source>unknown category &apos;%1&apos; in --used; the categories are %2, or none.</source>
         <extracomment>--used: %1 is the word given, %2 the list of the names it takes.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>casilla desconocida «%1» en --used; las casillas son %2, o none.</translation>
     </message>
     <message>
         <source>category &apos;%1&apos; is named twice in --used.</source>
-        <translation type="unfinished"></translation>
+        <translation>la casilla «%1» aparece dos veces en --used.</translation>
     </message>
     <message>
         <source>--dice must be five digits from 1 to 6, not &apos;%1&apos;.</source>
-        <translation type="unfinished"></translation>
+        <translation>--dice debe ser cinco cifras del 1 al 6, no «%1».</translation>
     </message>
     <message>
         <source>--%1 is given more than once.</source>
-        <translation type="unfinished"></translation>
+        <translation>--%1 se indica más de una vez.</translation>
     </message>
     <message>
         <source>score %1</source>
         <extracomment>Read by scripts: keep &quot;score&quot;; %1 is a category&apos;s name as --used takes it.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>score %1</translation>
     </message>
     <message>
         <source>keep nothing</source>
         <extracomment>Read by scripts: keep these words.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>keep nothing</translation>
     </message>
     <message>
         <source>keep %1</source>
         <extracomment>Read by scripts: keep &quot;keep&quot;; %1 is the faces kept, ascending, with spaces.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>keep %1</translation>
     </message>
     <message>
         <source>--%1 needs --advise.</source>
-        <translation type="unfinished"></translation>
+        <translation>--%1 requiere --advise.</translation>
     </message>
     <message>
         <source>--upper must be a whole number from 0 to 105, not &apos;%1&apos;.</source>
-        <translation type="unfinished"></translation>
+        <translation>--upper debe ser un número entero del 0 al 105, no «%1».</translation>
     </message>
     <message>
         <source>the upper categories in --used cannot add up to %1 points.</source>
-        <translation type="unfinished"></translation>
+        <translation>las casillas superiores de --used no pueden sumar %1 puntos.</translation>
     </message>
     <message>
         <source>--rolls-left needs --dice.</source>
-        <translation type="unfinished"></translation>
+        <translation>--rolls-left requiere --dice.</translation>
     </message>
     <message>
         <source>--dice needs --rolls-left.</source>
-        <translation type="unfinished"></translation>
+        <translation>--dice requiere --rolls-left.</translation>
     </message>
     <message>
         <source>--rolls-left must be 0, 1 or 2, not &apos;%1&apos;.</source>
-        <translation type="unfinished"></translation>
+        <translation>--rolls-left debe ser 0, 1 o 2, no «%1».</translation>
     </message>
     <message>
         <source>every category is used in --used: there is nothing left to score.</source>
-        <translation type="unfinished"></translation>
+        <translation>todas las casillas de --used están usadas: no queda nada que anotar.</translation>
     </message>
     <message>
         <source>Prints perfect play&apos;s expected points still to come (this turn&apos;s, later turns&apos; and the upper bonus), with no window; with --dice, every action, best first.</source>
-        <translation type="unfinished"></translation>
+        <translation>Muestra, sin ventana, los puntos que el juego perfecto aún espera (los de este turno, los de los turnos siguientes y el bono superior); con --dice, cada acción, la mejor primero.</translation>
     </message>
     <message>
         <source>The categories already used, comma-separated: ones,twos,threes,fours,fives,sixes,3k,4k,fh,ss,ls,5k,chance, or none (the default).</source>
-        <translation type="unfinished"></translation>
+        <translation>Las casillas ya usadas, separadas por comas: ones,twos,threes,fours,fives,sixes,3k,4k,fh,ss,ls,5k,chance, o none (por defecto).</translation>
     </message>
     <message>
         <source>The upper section&apos;s points already scored, 0 to 105.</source>
-        <translation type="unfinished"></translation>
+        <translation>Los puntos ya anotados en la sección superior, de 0 a 105.</translation>
     </message>
     <message>
         <source>The five dice in hand, as five digits 1 to 6; needs --rolls-left.</source>
-        <translation type="unfinished"></translation>
+        <translation>Los cinco dados en la mano, como cinco cifras del 1 al 6; requiere --rolls-left.</translation>
     </message>
     <message>
         <source>The rolls still allowed after this one: 0, 1 or 2; needs --dice.</source>
-        <translation type="unfinished"></translation>
+        <translation>Las tiradas que quedan después de esta: 0, 1 o 2; requiere --dice.</translation>
     </message>
     <message>
         <source>CATS</source>
-        <translation type="unfinished"></translation>
+        <translation>CASILLAS</translation>
     </message>
     <message>
         <source>N</source>
-        <translation type="unfinished"></translation>
+        <translation>N</translation>
     </message>
     <message>
         <source>DDDDD</source>
-        <translation type="unfinished"></translation>
+        <translation>DDDDD</translation>
     </message>
     <message>
         <source>R</source>
-        <translation type="unfinished"></translation>
+        <translation>T</translation>
     </message>
 </context>
 <context>
@@ -313,11 +313,11 @@ y rellena una hoja de puntuación de trece casillas.</translation>
     </message>
     <message>
         <source>%1 is not an ordinary file (it may be a pipe or a device), so it was left as it is.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 no es un archivo normal (puede ser una tubería o un dispositivo), así que se dejó como estaba.</translation>
     </message>
     <message>
         <source>The high scores were saved. %1 held lines the game did not understand, so the file as it was is kept as %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Los récords se guardaron. %1 tenía líneas que el juego no entendió, así que el archivo tal como estaba se conserva como %2.</translation>
     </message>
 </context>
 <context>
@@ -582,59 +582,59 @@ y rellena una hoja de puntuación de trece casillas.</translation>
     <name>frmReview</name>
     <message>
         <source>perfect play scores %1</source>
-        <translation type="unfinished"></translation>
+        <translation>el juego perfecto anota %1</translation>
     </message>
     <message>
         <source>scored %1</source>
-        <translation type="unfinished"></translation>
+        <translation>anotó %1</translation>
     </message>
     <message>
         <source>perfect play rolls all five dice</source>
-        <translation type="unfinished"></translation>
+        <translation>el juego perfecto tira los cinco dados</translation>
     </message>
     <message>
         <source>rolled all five dice</source>
-        <translation type="unfinished"></translation>
+        <translation>tiró los cinco dados</translation>
     </message>
     <message>
         <source>perfect play keeps %1</source>
-        <translation type="unfinished"></translation>
+        <translation>el juego perfecto guarda %1</translation>
     </message>
     <message>
         <source>kept %1</source>
-        <translation type="unfinished"></translation>
+        <translation>guardó %1</translation>
     </message>
     <message>
         <source>Game Review</source>
-        <translation type="unfinished"></translation>
+        <translation>Revisión de la partida</translation>
     </message>
     <message>
         <source>Game review</source>
-        <translation type="unfinished"></translation>
+        <translation>Revisión de la partida</translation>
     </message>
     <message>
         <source>The coach is thinking.</source>
-        <translation type="unfinished"></translation>
+        <translation>El entrenador está pensando.</translation>
     </message>
     <message>
         <source>There is no game to review.</source>
-        <translation type="unfinished"></translation>
+        <translation>No hay ninguna partida que revisar.</translation>
     </message>
     <message>
         <source>Player %1: %2 expected points lost in all.</source>
-        <translation type="unfinished"></translation>
+        <translation>Jugador %1: %2 puntos esperados perdidos en total.</translation>
     </message>
     <message>
         <source>Player %1: no decision cost half a point or more.</source>
-        <translation type="unfinished"></translation>
+        <translation>Jugador %1: ninguna decisión costó medio punto o más.</translation>
     </message>
     <message>
         <source>Player %1, turn %2, roll %3: %4; %5; %6 points lost.</source>
-        <translation type="unfinished"></translation>
+        <translation>Jugador %1, turno %2, tirada %3: %4; %5; %6 puntos perdidos.</translation>
     </message>
     <message>
         <source>The computer plays every player: there is no one to review.</source>
-        <translation type="unfinished"></translation>
+        <translation>El ordenador juega por todos los jugadores: no hay nadie a quien revisar.</translation>
     </message>
 </context>
 <context>
@@ -740,11 +740,11 @@ Try again?</source>
     </message>
     <message>
         <source>(computer)</source>
-        <translation type="unfinished"></translation>
+        <translation>(ordenador)</translation>
     </message>
     <message>
         <source>, played by the computer</source>
-        <translation type="unfinished"></translation>
+        <translation>, jugado por el ordenador</translation>
     </message>
 </context>
 <context>

@@ -5,79 +5,79 @@
     <name>Coach</name>
     <message>
         <source>&amp;Coach</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Coach</translation>
     </message>
     <message>
         <source>&amp;Hint</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Conseil</translation>
     </message>
     <message>
         <source>Computer &amp;Players</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Joueurs ordinateur</translation>
     </message>
     <message>
         <source>Player &amp;%1</source>
-        <translation type="unfinished"></translation>
+        <translation>Joueur &amp;%1</translation>
     </message>
     <message>
         <source>&amp;Strength</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Niveau</translation>
     </message>
     <message>
         <source>&amp;Perfect</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Parfait</translation>
     </message>
     <message>
         <source>&amp;Beginner</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Débutant</translation>
     </message>
     <message>
         <source>P&amp;ace</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Vitesse</translation>
     </message>
     <message>
         <source>&amp;Slow</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Lente</translation>
     </message>
     <message>
         <source>&amp;Normal</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Normale</translation>
     </message>
     <message>
         <source>&amp;Fast</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Rapide</translation>
     </message>
     <message>
         <source>&amp;Review Game</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Analyser la partie</translation>
     </message>
     <message>
         <source>The game is over.</source>
-        <translation type="unfinished"></translation>
+        <translation>La partie est terminée.</translation>
     </message>
     <message>
         <source>Roll: %1 expected at the end.</source>
-        <translation type="unfinished"></translation>
+        <translation>Lancez : %1 points attendus à la fin.</translation>
     </message>
     <message>
         <source>Score %1: %2 expected at the end.</source>
-        <translation type="unfinished"></translation>
+        <translation>Marquez %1 : %2 points attendus à la fin.</translation>
     </message>
     <message>
         <source>Roll all five dice: %1 expected at the end.</source>
-        <translation type="unfinished"></translation>
+        <translation>Relancez les cinq dés : %1 points attendus à la fin.</translation>
     </message>
     <message>
         <source>Keep %1 and roll: %2 expected at the end.</source>
-        <translation type="unfinished"></translation>
+        <translation>Gardez %1 et relancez : %2 points attendus à la fin.</translation>
     </message>
     <message>
         <source>Score %1 now: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Marquer %1 maintenant : %2.</translation>
     </message>
     <message>
         <source>The coach is thinking.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le coach réfléchit.</translation>
     </message>
 </context>
 <context>
@@ -107,98 +107,98 @@ et remplissez une feuille de marque de treize cases.</translation>
     <message>
         <source>unknown category &apos;%1&apos; in --used; the categories are %2, or none.</source>
         <extracomment>--used: %1 is the word given, %2 the list of the names it takes.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>case inconnue « %1 » dans --used ; les cases sont %2, ou none.</translation>
     </message>
     <message>
         <source>category &apos;%1&apos; is named twice in --used.</source>
-        <translation type="unfinished"></translation>
+        <translation>la case « %1 » est nommée deux fois dans --used.</translation>
     </message>
     <message>
         <source>--dice must be five digits from 1 to 6, not &apos;%1&apos;.</source>
-        <translation type="unfinished"></translation>
+        <translation>--dice doit comporter cinq chiffres de 1 à 6, et non « %1 ».</translation>
     </message>
     <message>
         <source>--%1 is given more than once.</source>
-        <translation type="unfinished"></translation>
+        <translation>--%1 est indiqué plusieurs fois.</translation>
     </message>
     <message>
         <source>score %1</source>
         <extracomment>Read by scripts: keep &quot;score&quot;; %1 is a category&apos;s name as --used takes it.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>score %1</translation>
     </message>
     <message>
         <source>keep nothing</source>
         <extracomment>Read by scripts: keep these words.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>keep nothing</translation>
     </message>
     <message>
         <source>keep %1</source>
         <extracomment>Read by scripts: keep &quot;keep&quot;; %1 is the faces kept, ascending, with spaces.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>keep %1</translation>
     </message>
     <message>
         <source>--%1 needs --advise.</source>
-        <translation type="unfinished"></translation>
+        <translation>--%1 nécessite --advise.</translation>
     </message>
     <message>
         <source>--upper must be a whole number from 0 to 105, not &apos;%1&apos;.</source>
-        <translation type="unfinished"></translation>
+        <translation>--upper doit être un nombre entier de 0 à 105, et non « %1 ».</translation>
     </message>
     <message>
         <source>the upper categories in --used cannot add up to %1 points.</source>
-        <translation type="unfinished"></translation>
+        <translation>les cases du haut dans --used ne peuvent pas totaliser %1 points.</translation>
     </message>
     <message>
         <source>--rolls-left needs --dice.</source>
-        <translation type="unfinished"></translation>
+        <translation>--rolls-left nécessite --dice.</translation>
     </message>
     <message>
         <source>--dice needs --rolls-left.</source>
-        <translation type="unfinished"></translation>
+        <translation>--dice nécessite --rolls-left.</translation>
     </message>
     <message>
         <source>--rolls-left must be 0, 1 or 2, not &apos;%1&apos;.</source>
-        <translation type="unfinished"></translation>
+        <translation>--rolls-left doit valoir 0, 1 ou 2, et non « %1 ».</translation>
     </message>
     <message>
         <source>every category is used in --used: there is nothing left to score.</source>
-        <translation type="unfinished"></translation>
+        <translation>toutes les cases sont utilisées dans --used : il ne reste rien à marquer.</translation>
     </message>
     <message>
         <source>Prints perfect play&apos;s expected points still to come (this turn&apos;s, later turns&apos; and the upper bonus), with no window; with --dice, every action, best first.</source>
-        <translation type="unfinished"></translation>
+        <translation>Affiche, sans fenêtre, les points que le jeu parfait peut encore espérer (ceux de ce tour, des tours suivants et du bonus du haut) ; avec --dice, chaque action, la meilleure d&apos;abord.</translation>
     </message>
     <message>
         <source>The categories already used, comma-separated: ones,twos,threes,fours,fives,sixes,3k,4k,fh,ss,ls,5k,chance, or none (the default).</source>
-        <translation type="unfinished"></translation>
+        <translation>Les cases déjà utilisées, séparées par des virgules : ones,twos,threes,fours,fives,sixes,3k,4k,fh,ss,ls,5k,chance, ou none (par défaut).</translation>
     </message>
     <message>
         <source>The upper section&apos;s points already scored, 0 to 105.</source>
-        <translation type="unfinished"></translation>
+        <translation>Les points déjà marqués dans la partie haute, de 0 à 105.</translation>
     </message>
     <message>
         <source>The five dice in hand, as five digits 1 to 6; needs --rolls-left.</source>
-        <translation type="unfinished"></translation>
+        <translation>Les cinq dés en main, en cinq chiffres de 1 à 6 ; nécessite --rolls-left.</translation>
     </message>
     <message>
         <source>The rolls still allowed after this one: 0, 1 or 2; needs --dice.</source>
-        <translation type="unfinished"></translation>
+        <translation>Les lancers encore permis après celui-ci : 0, 1 ou 2 ; nécessite --dice.</translation>
     </message>
     <message>
         <source>CATS</source>
-        <translation type="unfinished"></translation>
+        <translation>CASES</translation>
     </message>
     <message>
         <source>N</source>
-        <translation type="unfinished"></translation>
+        <translation>N</translation>
     </message>
     <message>
         <source>DDDDD</source>
-        <translation type="unfinished"></translation>
+        <translation>DDDDD</translation>
     </message>
     <message>
         <source>R</source>
-        <translation type="unfinished"></translation>
+        <translation>L</translation>
     </message>
 </context>
 <context>
@@ -313,11 +313,11 @@ et remplissez une feuille de marque de treize cases.</translation>
     </message>
     <message>
         <source>%1 is not an ordinary file (it may be a pipe or a device), so it was left as it is.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 n&apos;est pas un fichier ordinaire (c&apos;est peut-être un tube ou un périphérique) : il n&apos;a pas été modifié.</translation>
     </message>
     <message>
         <source>The high scores were saved. %1 held lines the game did not understand, so the file as it was is kept as %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Les records ont été enregistrés. %1 contenait des lignes que le jeu n&apos;a pas comprises : le fichier tel qu&apos;il était est conservé sous le nom %2.</translation>
     </message>
 </context>
 <context>
@@ -582,59 +582,59 @@ et remplissez une feuille de marque de treize cases.</translation>
     <name>frmReview</name>
     <message>
         <source>perfect play scores %1</source>
-        <translation type="unfinished"></translation>
+        <translation>le jeu parfait marque %1</translation>
     </message>
     <message>
         <source>scored %1</source>
-        <translation type="unfinished"></translation>
+        <translation>a marqué %1</translation>
     </message>
     <message>
         <source>perfect play rolls all five dice</source>
-        <translation type="unfinished"></translation>
+        <translation>le jeu parfait relance les cinq dés</translation>
     </message>
     <message>
         <source>rolled all five dice</source>
-        <translation type="unfinished"></translation>
+        <translation>a relancé les cinq dés</translation>
     </message>
     <message>
         <source>perfect play keeps %1</source>
-        <translation type="unfinished"></translation>
+        <translation>le jeu parfait garde %1</translation>
     </message>
     <message>
         <source>kept %1</source>
-        <translation type="unfinished"></translation>
+        <translation>a gardé %1</translation>
     </message>
     <message>
         <source>Game Review</source>
-        <translation type="unfinished"></translation>
+        <translation>Analyse de la partie</translation>
     </message>
     <message>
         <source>Game review</source>
-        <translation type="unfinished"></translation>
+        <translation>Analyse de la partie</translation>
     </message>
     <message>
         <source>The coach is thinking.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le coach réfléchit.</translation>
     </message>
     <message>
         <source>There is no game to review.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il n&apos;y a pas de partie à analyser.</translation>
     </message>
     <message>
         <source>Player %1: %2 expected points lost in all.</source>
-        <translation type="unfinished"></translation>
+        <translation>Joueur %1 : %2 points attendus perdus au total.</translation>
     </message>
     <message>
         <source>Player %1: no decision cost half a point or more.</source>
-        <translation type="unfinished"></translation>
+        <translation>Joueur %1 : aucune décision n&apos;a coûté un demi-point ou plus.</translation>
     </message>
     <message>
         <source>Player %1, turn %2, roll %3: %4; %5; %6 points lost.</source>
-        <translation type="unfinished"></translation>
+        <translation>Joueur %1, tour %2, lancer %3 : %4 ; %5 ; %6 points perdus.</translation>
     </message>
     <message>
         <source>The computer plays every player: there is no one to review.</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;ordinateur joue pour tous les joueurs : il n&apos;y a personne à analyser.</translation>
     </message>
 </context>
 <context>
@@ -740,11 +740,11 @@ Réessayer ?</translation>
     </message>
     <message>
         <source>(computer)</source>
-        <translation type="unfinished"></translation>
+        <translation>(ordinateur)</translation>
     </message>
     <message>
         <source>, played by the computer</source>
-        <translation type="unfinished"></translation>
+        <translation>, joué par l&apos;ordinateur</translation>
     </message>
 </context>
 <context>

@@ -5,79 +5,79 @@
     <name>Coach</name>
     <message>
         <source>&amp;Coach</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Allenatore</translation>
     </message>
     <message>
         <source>&amp;Hint</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Suggerimento</translation>
     </message>
     <message>
         <source>Computer &amp;Players</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Giocatori computer</translation>
     </message>
     <message>
         <source>Player &amp;%1</source>
-        <translation type="unfinished"></translation>
+        <translation>Giocatore &amp;%1</translation>
     </message>
     <message>
         <source>&amp;Strength</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Livello</translation>
     </message>
     <message>
         <source>&amp;Perfect</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Perfetto</translation>
     </message>
     <message>
         <source>&amp;Beginner</source>
-        <translation type="unfinished"></translation>
+        <translation>P&amp;rincipiante</translation>
     </message>
     <message>
         <source>P&amp;ace</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Velocità</translation>
     </message>
     <message>
         <source>&amp;Slow</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Lenta</translation>
     </message>
     <message>
         <source>&amp;Normal</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Normale</translation>
     </message>
     <message>
         <source>&amp;Fast</source>
-        <translation type="unfinished"></translation>
+        <translation>V&amp;eloce</translation>
     </message>
     <message>
         <source>&amp;Review Game</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Rivedi partita</translation>
     </message>
     <message>
         <source>The game is over.</source>
-        <translation type="unfinished"></translation>
+        <translation>La partita è finita.</translation>
     </message>
     <message>
         <source>Roll: %1 expected at the end.</source>
-        <translation type="unfinished"></translation>
+        <translation>Lancia: %1 punti attesi alla fine.</translation>
     </message>
     <message>
         <source>Score %1: %2 expected at the end.</source>
-        <translation type="unfinished"></translation>
+        <translation>Segna %1: %2 punti attesi alla fine.</translation>
     </message>
     <message>
         <source>Roll all five dice: %1 expected at the end.</source>
-        <translation type="unfinished"></translation>
+        <translation>Lancia tutti e cinque i dadi: %1 punti attesi alla fine.</translation>
     </message>
     <message>
         <source>Keep %1 and roll: %2 expected at the end.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tieni %1 e lancia: %2 punti attesi alla fine.</translation>
     </message>
     <message>
         <source>Score %1 now: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Segnando %1 ora: %2.</translation>
     </message>
     <message>
         <source>The coach is thinking.</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;allenatore sta pensando.</translation>
     </message>
 </context>
 <context>
@@ -107,98 +107,98 @@ e riempi un segnapunti di tredici caselle.</translation>
     <message>
         <source>unknown category &apos;%1&apos; in --used; the categories are %2, or none.</source>
         <extracomment>--used: %1 is the word given, %2 the list of the names it takes.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>casella sconosciuta «%1» in --used; le caselle sono %2, oppure none.</translation>
     </message>
     <message>
         <source>category &apos;%1&apos; is named twice in --used.</source>
-        <translation type="unfinished"></translation>
+        <translation>la casella «%1» è indicata due volte in --used.</translation>
     </message>
     <message>
         <source>--dice must be five digits from 1 to 6, not &apos;%1&apos;.</source>
-        <translation type="unfinished"></translation>
+        <translation>--dice deve essere di cinque cifre da 1 a 6, non «%1».</translation>
     </message>
     <message>
         <source>--%1 is given more than once.</source>
-        <translation type="unfinished"></translation>
+        <translation>--%1 è indicato più di una volta.</translation>
     </message>
     <message>
         <source>score %1</source>
         <extracomment>Read by scripts: keep &quot;score&quot;; %1 is a category&apos;s name as --used takes it.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>score %1</translation>
     </message>
     <message>
         <source>keep nothing</source>
         <extracomment>Read by scripts: keep these words.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>keep nothing</translation>
     </message>
     <message>
         <source>keep %1</source>
         <extracomment>Read by scripts: keep &quot;keep&quot;; %1 is the faces kept, ascending, with spaces.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>keep %1</translation>
     </message>
     <message>
         <source>--%1 needs --advise.</source>
-        <translation type="unfinished"></translation>
+        <translation>--%1 richiede --advise.</translation>
     </message>
     <message>
         <source>--upper must be a whole number from 0 to 105, not &apos;%1&apos;.</source>
-        <translation type="unfinished"></translation>
+        <translation>--upper deve essere un numero intero da 0 a 105, non «%1».</translation>
     </message>
     <message>
         <source>the upper categories in --used cannot add up to %1 points.</source>
-        <translation type="unfinished"></translation>
+        <translation>le caselle superiori in --used non possono sommare %1 punti.</translation>
     </message>
     <message>
         <source>--rolls-left needs --dice.</source>
-        <translation type="unfinished"></translation>
+        <translation>--rolls-left richiede --dice.</translation>
     </message>
     <message>
         <source>--dice needs --rolls-left.</source>
-        <translation type="unfinished"></translation>
+        <translation>--dice richiede --rolls-left.</translation>
     </message>
     <message>
         <source>--rolls-left must be 0, 1 or 2, not &apos;%1&apos;.</source>
-        <translation type="unfinished"></translation>
+        <translation>--rolls-left deve essere 0, 1 o 2, non «%1».</translation>
     </message>
     <message>
         <source>every category is used in --used: there is nothing left to score.</source>
-        <translation type="unfinished"></translation>
+        <translation>tutte le caselle in --used sono usate: non resta niente da segnare.</translation>
     </message>
     <message>
         <source>Prints perfect play&apos;s expected points still to come (this turn&apos;s, later turns&apos; and the upper bonus), with no window; with --dice, every action, best first.</source>
-        <translation type="unfinished"></translation>
+        <translation>Stampa, senza finestra, i punti che il gioco perfetto si attende ancora (di questo turno, dei turni successivi e del bonus superiore); con --dice, ogni azione, la migliore per prima.</translation>
     </message>
     <message>
         <source>The categories already used, comma-separated: ones,twos,threes,fours,fives,sixes,3k,4k,fh,ss,ls,5k,chance, or none (the default).</source>
-        <translation type="unfinished"></translation>
+        <translation>Le caselle già usate, separate da virgole: ones,twos,threes,fours,fives,sixes,3k,4k,fh,ss,ls,5k,chance, oppure none (predefinito).</translation>
     </message>
     <message>
         <source>The upper section&apos;s points already scored, 0 to 105.</source>
-        <translation type="unfinished"></translation>
+        <translation>I punti già segnati nella sezione superiore, da 0 a 105.</translation>
     </message>
     <message>
         <source>The five dice in hand, as five digits 1 to 6; needs --rolls-left.</source>
-        <translation type="unfinished"></translation>
+        <translation>I cinque dadi in mano, come cinque cifre da 1 a 6; richiede --rolls-left.</translation>
     </message>
     <message>
         <source>The rolls still allowed after this one: 0, 1 or 2; needs --dice.</source>
-        <translation type="unfinished"></translation>
+        <translation>I lanci ancora consentiti dopo questo: 0, 1 o 2; richiede --dice.</translation>
     </message>
     <message>
         <source>CATS</source>
-        <translation type="unfinished"></translation>
+        <translation>CASELLE</translation>
     </message>
     <message>
         <source>N</source>
-        <translation type="unfinished"></translation>
+        <translation>N</translation>
     </message>
     <message>
         <source>DDDDD</source>
-        <translation type="unfinished"></translation>
+        <translation>DDDDD</translation>
     </message>
     <message>
         <source>R</source>
-        <translation type="unfinished"></translation>
+        <translation>L</translation>
     </message>
 </context>
 <context>
@@ -313,11 +313,11 @@ e riempi un segnapunti di tredici caselle.</translation>
     </message>
     <message>
         <source>%1 is not an ordinary file (it may be a pipe or a device), so it was left as it is.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 non è un file normale (potrebbe essere una pipe o un dispositivo), quindi è stato lasciato com&apos;era.</translation>
     </message>
     <message>
         <source>The high scores were saved. %1 held lines the game did not understand, so the file as it was is kept as %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>I record sono stati salvati. %1 conteneva righe che il gioco non ha capito, quindi il file com&apos;era è conservato come %2.</translation>
     </message>
 </context>
 <context>
@@ -582,59 +582,59 @@ e riempi un segnapunti di tredici caselle.</translation>
     <name>frmReview</name>
     <message>
         <source>perfect play scores %1</source>
-        <translation type="unfinished"></translation>
+        <translation>il gioco perfetto segna %1</translation>
     </message>
     <message>
         <source>scored %1</source>
-        <translation type="unfinished"></translation>
+        <translation>ha segnato %1</translation>
     </message>
     <message>
         <source>perfect play rolls all five dice</source>
-        <translation type="unfinished"></translation>
+        <translation>il gioco perfetto lancia tutti e cinque i dadi</translation>
     </message>
     <message>
         <source>rolled all five dice</source>
-        <translation type="unfinished"></translation>
+        <translation>ha lanciato tutti e cinque i dadi</translation>
     </message>
     <message>
         <source>perfect play keeps %1</source>
-        <translation type="unfinished"></translation>
+        <translation>il gioco perfetto tiene %1</translation>
     </message>
     <message>
         <source>kept %1</source>
-        <translation type="unfinished"></translation>
+        <translation>ha tenuto %1</translation>
     </message>
     <message>
         <source>Game Review</source>
-        <translation type="unfinished"></translation>
+        <translation>Revisione della partita</translation>
     </message>
     <message>
         <source>Game review</source>
-        <translation type="unfinished"></translation>
+        <translation>Revisione della partita</translation>
     </message>
     <message>
         <source>The coach is thinking.</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;allenatore sta pensando.</translation>
     </message>
     <message>
         <source>There is no game to review.</source>
-        <translation type="unfinished"></translation>
+        <translation>Non c&apos;è nessuna partita da rivedere.</translation>
     </message>
     <message>
         <source>Player %1: %2 expected points lost in all.</source>
-        <translation type="unfinished"></translation>
+        <translation>Giocatore %1: %2 punti attesi persi in tutto.</translation>
     </message>
     <message>
         <source>Player %1: no decision cost half a point or more.</source>
-        <translation type="unfinished"></translation>
+        <translation>Giocatore %1: nessuna decisione è costata mezzo punto o più.</translation>
     </message>
     <message>
         <source>Player %1, turn %2, roll %3: %4; %5; %6 points lost.</source>
-        <translation type="unfinished"></translation>
+        <translation>Giocatore %1, turno %2, lancio %3: %4; %5; %6 punti persi.</translation>
     </message>
     <message>
         <source>The computer plays every player: there is no one to review.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il computer gioca per tutti i giocatori: non c&apos;è nessuno da rivedere.</translation>
     </message>
 </context>
 <context>
@@ -740,11 +740,11 @@ Riprovare?</translation>
     </message>
     <message>
         <source>(computer)</source>
-        <translation type="unfinished"></translation>
+        <translation>(computer)</translation>
     </message>
     <message>
         <source>, played by the computer</source>
-        <translation type="unfinished"></translation>
+        <translation>, giocato dal computer</translation>
     </message>
 </context>
 <context>

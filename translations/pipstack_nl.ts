@@ -5,79 +5,79 @@
     <name>Coach</name>
     <message>
         <source>&amp;Coach</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Coach</translation>
     </message>
     <message>
         <source>&amp;Hint</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Tip</translation>
     </message>
     <message>
         <source>Computer &amp;Players</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Computerspelers</translation>
     </message>
     <message>
         <source>Player &amp;%1</source>
-        <translation type="unfinished"></translation>
+        <translation>Speler &amp;%1</translation>
     </message>
     <message>
         <source>&amp;Strength</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Niveau</translation>
     </message>
     <message>
         <source>&amp;Perfect</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Perfect</translation>
     </message>
     <message>
         <source>&amp;Beginner</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Beginner</translation>
     </message>
     <message>
         <source>P&amp;ace</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Snelheid</translation>
     </message>
     <message>
         <source>&amp;Slow</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Langzaam</translation>
     </message>
     <message>
         <source>&amp;Normal</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Normaal</translation>
     </message>
     <message>
         <source>&amp;Fast</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Snel</translation>
     </message>
     <message>
         <source>&amp;Review Game</source>
-        <translation type="unfinished"></translation>
+        <translation>Spel &amp;analyseren</translation>
     </message>
     <message>
         <source>The game is over.</source>
-        <translation type="unfinished"></translation>
+        <translation>Het spel is afgelopen.</translation>
     </message>
     <message>
         <source>Roll: %1 expected at the end.</source>
-        <translation type="unfinished"></translation>
+        <translation>Gooi: %1 punten verwacht aan het eind.</translation>
     </message>
     <message>
         <source>Score %1: %2 expected at the end.</source>
-        <translation type="unfinished"></translation>
+        <translation>Scoor %1: %2 punten verwacht aan het eind.</translation>
     </message>
     <message>
         <source>Roll all five dice: %1 expected at the end.</source>
-        <translation type="unfinished"></translation>
+        <translation>Gooi alle vijf dobbelstenen: %1 punten verwacht aan het eind.</translation>
     </message>
     <message>
         <source>Keep %1 and roll: %2 expected at the end.</source>
-        <translation type="unfinished"></translation>
+        <translation>Houd %1 vast en gooi: %2 punten verwacht aan het eind.</translation>
     </message>
     <message>
         <source>Score %1 now: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nu %1 scoren: %2.</translation>
     </message>
     <message>
         <source>The coach is thinking.</source>
-        <translation type="unfinished"></translation>
+        <translation>De coach denkt na.</translation>
     </message>
 </context>
 <context>
@@ -107,98 +107,98 @@ en vul een scorekaart met dertien vakken.</translation>
     <message>
         <source>unknown category &apos;%1&apos; in --used; the categories are %2, or none.</source>
         <extracomment>--used: %1 is the word given, %2 the list of the names it takes.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>onbekend vak &apos;%1&apos; in --used; de vakken zijn %2, of none.</translation>
     </message>
     <message>
         <source>category &apos;%1&apos; is named twice in --used.</source>
-        <translation type="unfinished"></translation>
+        <translation>vak &apos;%1&apos; wordt twee keer genoemd in --used.</translation>
     </message>
     <message>
         <source>--dice must be five digits from 1 to 6, not &apos;%1&apos;.</source>
-        <translation type="unfinished"></translation>
+        <translation>--dice moet vijf cijfers van 1 tot 6 zijn, niet &apos;%1&apos;.</translation>
     </message>
     <message>
         <source>--%1 is given more than once.</source>
-        <translation type="unfinished"></translation>
+        <translation>--%1 is meer dan eens opgegeven.</translation>
     </message>
     <message>
         <source>score %1</source>
         <extracomment>Read by scripts: keep &quot;score&quot;; %1 is a category&apos;s name as --used takes it.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>score %1</translation>
     </message>
     <message>
         <source>keep nothing</source>
         <extracomment>Read by scripts: keep these words.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>keep nothing</translation>
     </message>
     <message>
         <source>keep %1</source>
         <extracomment>Read by scripts: keep &quot;keep&quot;; %1 is the faces kept, ascending, with spaces.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>keep %1</translation>
     </message>
     <message>
         <source>--%1 needs --advise.</source>
-        <translation type="unfinished"></translation>
+        <translation>--%1 vereist --advise.</translation>
     </message>
     <message>
         <source>--upper must be a whole number from 0 to 105, not &apos;%1&apos;.</source>
-        <translation type="unfinished"></translation>
+        <translation>--upper moet een geheel getal van 0 tot 105 zijn, niet &apos;%1&apos;.</translation>
     </message>
     <message>
         <source>the upper categories in --used cannot add up to %1 points.</source>
-        <translation type="unfinished"></translation>
+        <translation>de bovenste vakken in --used kunnen samen geen %1 punten opleveren.</translation>
     </message>
     <message>
         <source>--rolls-left needs --dice.</source>
-        <translation type="unfinished"></translation>
+        <translation>--rolls-left vereist --dice.</translation>
     </message>
     <message>
         <source>--dice needs --rolls-left.</source>
-        <translation type="unfinished"></translation>
+        <translation>--dice vereist --rolls-left.</translation>
     </message>
     <message>
         <source>--rolls-left must be 0, 1 or 2, not &apos;%1&apos;.</source>
-        <translation type="unfinished"></translation>
+        <translation>--rolls-left moet 0, 1 of 2 zijn, niet &apos;%1&apos;.</translation>
     </message>
     <message>
         <source>every category is used in --used: there is nothing left to score.</source>
-        <translation type="unfinished"></translation>
+        <translation>elk vak in --used is al gebruikt: er valt niets meer te scoren.</translation>
     </message>
     <message>
         <source>Prints perfect play&apos;s expected points still to come (this turn&apos;s, later turns&apos; and the upper bonus), with no window; with --dice, every action, best first.</source>
-        <translation type="unfinished"></translation>
+        <translation>Toont zonder venster de punten die perfect spel nog verwacht (van deze beurt, van latere beurten en de bonus bovenaan); met --dice elke actie, de beste eerst.</translation>
     </message>
     <message>
         <source>The categories already used, comma-separated: ones,twos,threes,fours,fives,sixes,3k,4k,fh,ss,ls,5k,chance, or none (the default).</source>
-        <translation type="unfinished"></translation>
+        <translation>De vakken die al gebruikt zijn, gescheiden door komma&apos;s: ones,twos,threes,fours,fives,sixes,3k,4k,fh,ss,ls,5k,chance, of none (standaard).</translation>
     </message>
     <message>
         <source>The upper section&apos;s points already scored, 0 to 105.</source>
-        <translation type="unfinished"></translation>
+        <translation>De punten die al in het bovenste deel gescoord zijn, 0 tot 105.</translation>
     </message>
     <message>
         <source>The five dice in hand, as five digits 1 to 6; needs --rolls-left.</source>
-        <translation type="unfinished"></translation>
+        <translation>De vijf dobbelstenen in de hand, als vijf cijfers van 1 tot 6; vereist --rolls-left.</translation>
     </message>
     <message>
         <source>The rolls still allowed after this one: 0, 1 or 2; needs --dice.</source>
-        <translation type="unfinished"></translation>
+        <translation>De worpen die na deze nog mogen: 0, 1 of 2; vereist --dice.</translation>
     </message>
     <message>
         <source>CATS</source>
-        <translation type="unfinished"></translation>
+        <translation>VAKKEN</translation>
     </message>
     <message>
         <source>N</source>
-        <translation type="unfinished"></translation>
+        <translation>N</translation>
     </message>
     <message>
         <source>DDDDD</source>
-        <translation type="unfinished"></translation>
+        <translation>DDDDD</translation>
     </message>
     <message>
         <source>R</source>
-        <translation type="unfinished"></translation>
+        <translation>W</translation>
     </message>
 </context>
 <context>
@@ -313,11 +313,11 @@ en vul een scorekaart met dertien vakken.</translation>
     </message>
     <message>
         <source>%1 is not an ordinary file (it may be a pipe or a device), so it was left as it is.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 is geen gewoon bestand (misschien een pipe of een apparaat) en is daarom niet gewijzigd.</translation>
     </message>
     <message>
         <source>The high scores were saved. %1 held lines the game did not understand, so the file as it was is kept as %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>De topscores zijn opgeslagen. %1 bevatte regels die het spel niet begreep, daarom is het bestand zoals het was bewaard als %2.</translation>
     </message>
 </context>
 <context>
@@ -582,59 +582,59 @@ en vul een scorekaart met dertien vakken.</translation>
     <name>frmReview</name>
     <message>
         <source>perfect play scores %1</source>
-        <translation type="unfinished"></translation>
+        <translation>perfect spel scoort %1</translation>
     </message>
     <message>
         <source>scored %1</source>
-        <translation type="unfinished"></translation>
+        <translation>scoorde %1</translation>
     </message>
     <message>
         <source>perfect play rolls all five dice</source>
-        <translation type="unfinished"></translation>
+        <translation>perfect spel gooit alle vijf dobbelstenen</translation>
     </message>
     <message>
         <source>rolled all five dice</source>
-        <translation type="unfinished"></translation>
+        <translation>gooide alle vijf dobbelstenen</translation>
     </message>
     <message>
         <source>perfect play keeps %1</source>
-        <translation type="unfinished"></translation>
+        <translation>perfect spel houdt %1 vast</translation>
     </message>
     <message>
         <source>kept %1</source>
-        <translation type="unfinished"></translation>
+        <translation>hield %1 vast</translation>
     </message>
     <message>
         <source>Game Review</source>
-        <translation type="unfinished"></translation>
+        <translation>Spelanalyse</translation>
     </message>
     <message>
         <source>Game review</source>
-        <translation type="unfinished"></translation>
+        <translation>Spelanalyse</translation>
     </message>
     <message>
         <source>The coach is thinking.</source>
-        <translation type="unfinished"></translation>
+        <translation>De coach denkt na.</translation>
     </message>
     <message>
         <source>There is no game to review.</source>
-        <translation type="unfinished"></translation>
+        <translation>Er is geen spel om te analyseren.</translation>
     </message>
     <message>
         <source>Player %1: %2 expected points lost in all.</source>
-        <translation type="unfinished"></translation>
+        <translation>Speler %1: in totaal %2 verwachte punten verloren.</translation>
     </message>
     <message>
         <source>Player %1: no decision cost half a point or more.</source>
-        <translation type="unfinished"></translation>
+        <translation>Speler %1: geen beslissing kostte een half punt of meer.</translation>
     </message>
     <message>
         <source>Player %1, turn %2, roll %3: %4; %5; %6 points lost.</source>
-        <translation type="unfinished"></translation>
+        <translation>Speler %1, beurt %2, worp %3: %4; %5; %6 punten verloren.</translation>
     </message>
     <message>
         <source>The computer plays every player: there is no one to review.</source>
-        <translation type="unfinished"></translation>
+        <translation>De computer speelt voor alle spelers: er is niemand om te analyseren.</translation>
     </message>
 </context>
 <context>
@@ -740,11 +740,11 @@ Opnieuw proberen?</translation>
     </message>
     <message>
         <source>(computer)</source>
-        <translation type="unfinished"></translation>
+        <translation>(computer)</translation>
     </message>
     <message>
         <source>, played by the computer</source>
-        <translation type="unfinished"></translation>
+        <translation>, gespeeld door de computer</translation>
     </message>
 </context>
 <context>
