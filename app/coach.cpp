@@ -47,7 +47,13 @@ protected:
     }
 };
 
-QSettings Settings() { return QSettings(QCoreApplication::applicationName(), QCoreApplication::applicationName()); }
+// A plain file on every system (on Windows in the roaming application data,
+// not the registry), so that a test can point every run at a folder of its own.
+QSettings Settings()
+{
+    return QSettings(QSettings::IniFormat, QSettings::UserScope, QCoreApplication::applicationName(),
+                     QCoreApplication::applicationName());
+}
 
 QString Points(double value) { return QString::number(value, 'f', 1); }
 

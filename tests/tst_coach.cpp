@@ -9,7 +9,7 @@
 #include <QDeadlineTimer>
 #include <QListWidget>
 #include <QMenuBar>
-#include <QStandardPaths>
+#include <QSettings>
 #include <QStatusBar>
 #include <QTemporaryDir>
 #include <QTest>
@@ -77,9 +77,9 @@ private:
 
 void TestCoach::initTestCase()
 {
-    // The choices are remembered between runs: never in the tester's own.
-    qputenv("XDG_CONFIG_HOME", config_.path().toUtf8());
-    QStandardPaths::setTestModeEnabled(true);
+    // The choices are remembered between runs: never in the tester's own,
+    // nor in another test's running at the same time.
+    QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, config_.path());
 }
 
 // Players 2 and 3 played by the computer at Perfect and the fast pace: the

@@ -21,7 +21,7 @@
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QScrollBar>
-#include <QStandardPaths>
+#include <QSettings>
 #include <QStatusBar>
 #include <QStyle>
 #include <QStyleOptionButton>
@@ -180,9 +180,9 @@ private slots:
     void initTestCase()
     {
         app::SetUpApplication();
-        // The coach's choices are remembered between runs: never in the tester's own.
-        qputenv("XDG_CONFIG_HOME", config_.path().toUtf8());
-        QStandardPaths::setTestModeEnabled(true);
+        // The coach's choices are remembered between runs: never in the
+        // tester's own, nor in another test's running at the same time.
+        QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, config_.path());
     }
     void cleanup()
     {
