@@ -39,7 +39,8 @@ QList<QWidget *> marks(frmQuintix *card) { return card->client()->findChildren<Q
 const strategy::Engine &readyEngine(Coach *coach)
 {
     coach->WhenReady([] {});
-    [&] { QTRY_VERIFY(coach->engine()); }();
+    // Under the sanitizers, with other tests running, the solve takes many seconds.
+    [&] { QTRY_VERIFY_WITH_TIMEOUT(coach->engine(), 120000); }();
     return *coach->engine();
 }
 
