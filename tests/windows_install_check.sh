@@ -33,6 +33,11 @@ runs_for_three_seconds "$scratch/Pipstack/pipstack.exe"
 [ -f "$scratch/Pipstack/translations/pipstack_fr.qm" ] && [ -f "$scratch/Pipstack/translations/qtbase_fr.qm" ] ||
     fail "the zip lacks the translations"
 [ ! -e "$scores" ] || fail "the portable game made $scores instead of keeping its scores beside itself"
+# Debugging information would double the download (libstdc++ alone carries 19 MB of it).
+while IFS= read -r -d '' binary; do
+    sections=$(x86_64-w64-mingw32-objdump -h "$binary")
+    [[ $sections != *" .debug_"* ]] || fail "${binary#"$scratch/"} ships with debugging information"
+done < <(find "$scratch/Pipstack" \( -name '*.exe' -o -name '*.dll' -o -name '*.com' \) -print0)
 
 echo "== The installer, silently"
 wine "$build/pipstack-$version-setup.exe" /S
