@@ -83,7 +83,7 @@ stage() {
     mkdir -p "$stage/platforms" "$stage/styles" "$stage/licences/Qt" "$stage/licences/MinGW-w64"
     # Every program and DLL ships without its debugging information, a third
     # of the zip (libstdc++ alone is 23.7 MB with it, 4.3 MB without).
-    ship "$build/pipstack.exe" "$qt"/bin/Qt6{Core,Gui,Widgets}.dll "${mingw_runtime[@]}" "$stage/"
+    ship "$build/pipstack.exe" "$build/pipstack.com" "$qt"/bin/Qt6{Core,Gui,Widgets}.dll "${mingw_runtime[@]}" "$stage/"
     ship "$qt/plugins/platforms/qwindows.dll" "$stage/platforms/"
     ship "$qt/plugins/styles/qwindowsvistastyle.dll" "$stage/styles/"
     cp assets/Die*.bmp assets/pipstack.ico "$stage/"

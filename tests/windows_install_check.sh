@@ -39,12 +39,23 @@ while IFS= read -r -d '' binary; do
     [[ $sections != *" .debug_"* ]] || fail "${binary#"$scratch/"} ships with debugging information"
 done < <(find "$scratch/Pipstack" \( -name '*.exe' -o -name '*.dll' -o -name '*.com' \) -print0)
 
+echo "== pipstack in cmd"
+# cmd runs pipstack.com for "pipstack" and waits for it; %ERRORLEVEL% is then the game's status.
+in_cmd() { (cd "$scratch/Pipstack" && WINEPATH= wine cmd /c "$1" 2>&1 | tr -d '\r') || true; }
+answer=$(in_cmd "pipstack --version & echo %ERRORLEVEL%")
+[ "$answer" = "Pipstack $version"$'\n0' ] || fail "'pipstack --version' in cmd answered: $answer"
+answer=$(in_cmd "pipstack --bogus & echo %ERRORLEVEL%")
+[[ $answer == "pipstack: "*"'bogus'"*$'\n2' ]] || fail "'pipstack --bogus' in cmd answered: $answer"
+answer=$(in_cmd "pipstack /?")
+[[ $answer == "Usage: pipstack [options]"$'\n'* ]] || fail "'pipstack /?' in cmd answered: $answer"
+[ "$(stat -c %s "$scratch/Pipstack/pipstack.com")" -lt 65536 ] || fail "pipstack.com is no longer small"
+
 echo "== The installer, silently"
 wine "$build/pipstack-$version-setup.exe" /S
 installed=$drive_c/Program\ Files/Pipstack
 start_menu=$drive_c/ProgramData/Microsoft/Windows/Start\ Menu/Programs/Pipstack.lnk
 key='HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall\Pipstack'
-for file in pipstack.exe Uninstall.exe Qt6Widgets.dll libstdc++-6.dll platforms/qwindows.dll \
+for file in pipstack.exe pipstack.com Uninstall.exe Qt6Widgets.dll libstdc++-6.dll platforms/qwindows.dll \
             styles/qwindowsvistastyle.dll fonts/DejaVuSansCondensed.ttf licences/Qt/LGPL-3.0-only.txt \
             translations/pipstack_de.qm translations/qtbase_de.qm translations/pipstack_nl.qm translations/qtbase_nl.qm; do
     [ -f "$installed/$file" ] || fail "not installed: $file"
