@@ -70,6 +70,28 @@ done
 wine reg query "$key" /v DisplayVersion 2>/dev/null | grep -q "$version" || fail "not in Apps & Features"
 wine reg query "$key" /v UninstallString 2>/dev/null | grep -q 'Uninstall.exe' || fail "no uninstall command"
 
+echo "== Setup and uninstall while the game runs"
+# The game holds its files open: both must refuse, change nothing, and say so
+# in their exit status. The uninstaller is run in place (_?=), as it would
+# otherwise hand over to a copy of itself and return at once.
+whole_install() { (cd "$installed" && find . -type f -printf '%P %s %T@\n' | sort | md5sum); }
+before=$(whole_install)
+WINEPATH= timeout 120 wine "$installed/pipstack.exe" >/dev/null 2>&1 &
+game=$!
+sleep 3
+status=0
+wine "$build/pipstack-$version-setup.exe" /S || status=$?
+[ "$status" -eq 2 ] || fail "a silent setup over the running game ended with status $status, not 2"
+status=0
+# NSIS reads _?= only unquoted, which a batch file passes on as written.
+in_place=$(winepath -w "$installed" 2>/dev/null)
+printf '@"%s\\Uninstall.exe" /S _?=%s\r\n' "$in_place" "$in_place" >"$scratch/uninstall.bat"
+wine cmd /c "$(winepath -w "$scratch/uninstall.bat" 2>/dev/null)" || status=$?
+[ "$status" -eq 2 ] || fail "a silent uninstall under the running game ended with status $status, not 2"
+[ "$(whole_install)" = "$before" ] || fail "setup or uninstall changed the install while the game ran"
+kill "$game"
+wait "$game" || true
+
 echo "== The installed game"
 runs_for_three_seconds "$installed/pipstack.exe"
 [ -d "$scores" ] || fail "the installed game did not make its folder $scores"
