@@ -86,6 +86,8 @@ stage() {
     ship "$build/pipstack.exe" "$build/pipstack.com" "$qt"/bin/Qt6{Core,Gui,Widgets}.dll "${mingw_runtime[@]}" "$stage/"
     ship "$qt/plugins/platforms/qwindows.dll" "$stage/platforms/"
     ship "$qt/plugins/styles/qwindowsvistastyle.dll" "$stage/styles/"
+    # The installer's alone, not the zip's.
+    ship "$build/Uninstall.exe" "$build/stage/"
     cp assets/Die*.bmp assets/pipstack.ico "$stage/"
     # The program's languages, each with Qt's own words for its dialogs (the
     # build puts Debian's beside ours).

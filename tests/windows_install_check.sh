@@ -55,7 +55,7 @@ wine "$build/pipstack-$version-setup.exe" /S
 installed=$drive_c/Program\ Files/Pipstack
 start_menu=$drive_c/ProgramData/Microsoft/Windows/Start\ Menu/Programs/Pipstack.lnk
 key='HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall\Pipstack'
-for file in pipstack.exe pipstack.com Uninstall.exe Qt6Widgets.dll libstdc++-6.dll platforms/qwindows.dll \
+for file in pipstack.exe pipstack.com Uninstall.exe uninstall.dat Qt6Widgets.dll libstdc++-6.dll platforms/qwindows.dll \
             styles/qwindowsvistastyle.dll fonts/DejaVuSansCondensed.ttf licences/Qt/LGPL-3.0-only.txt \
             translations/pipstack_de.qm translations/qtbase_de.qm translations/pipstack_nl.qm translations/qtbase_nl.qm; do
     [ -f "$installed/$file" ] || fail "not installed: $file"
@@ -72,8 +72,7 @@ wine reg query "$key" /v UninstallString 2>/dev/null | grep -q 'Uninstall.exe' |
 
 echo "== Setup and uninstall while the game runs"
 # The game holds its files open: both must refuse, change nothing, and say so
-# in their exit status. The uninstaller is run in place (_?=), as it would
-# otherwise hand over to a copy of itself and return at once.
+# in their exit status.
 whole_install() { (cd "$installed" && find . -type f -printf '%P %s %T@\n' | sort | md5sum); }
 before=$(whole_install)
 WINEPATH= timeout 120 wine "$installed/pipstack.exe" >/dev/null 2>&1 &
@@ -83,10 +82,7 @@ status=0
 wine "$build/pipstack-$version-setup.exe" /S || status=$?
 [ "$status" -eq 2 ] || fail "a silent setup over the running game ended with status $status, not 2"
 status=0
-# NSIS reads _?= only unquoted, which a batch file passes on as written.
-in_place=$(winepath -w "$installed" 2>/dev/null)
-printf '@"%s\\Uninstall.exe" /S _?=%s\r\n' "$in_place" "$in_place" >"$scratch/uninstall.bat"
-wine cmd /c "$(winepath -w "$scratch/uninstall.bat" 2>/dev/null)" || status=$?
+wine "$installed/Uninstall.exe" /S || status=$?
 [ "$status" -eq 2 ] || fail "a silent uninstall under the running game ended with status $status, not 2"
 [ "$(whole_install)" = "$before" ] || fail "setup or uninstall changed the install while the game ran"
 kill "$game"
@@ -99,12 +95,8 @@ runs_for_three_seconds "$installed/pipstack.exe"
 printf ' 5 Ann\r\n' >"$scores/High Scores.dat"
 
 echo "== The uninstaller, silently"
-# It copies itself away and runs from there, so this returns at once.
-wine "$installed/Uninstall.exe" /S
-for _ in $(seq 60); do
-    [ -e "$installed" ] || break
-    sleep 0.5
-done
+# It returns when the files are gone.
+wine "$installed/Uninstall.exe" /S || fail "the silent uninstall ended with status $?"
 [ ! -e "$installed" ] || fail "the uninstaller left $(cd "$installed" && find . -type f | head -3)"
 [ ! -e "$start_menu" ] || fail "the uninstaller left the Start menu entry"
 ! wine reg query "$key" >/dev/null 2>&1 || fail "the uninstaller left the Apps & Features entry"

@@ -79,7 +79,9 @@ Section "Pipstack"
     Call GameClosed
     SetOutPath "$INSTDIR"
     File /r "${STAGE}/Pipstack/*"
-    WriteUninstaller "$INSTDIR\Uninstall.exe"
+    ; Uninstall.exe runs a copy of uninstall.dat and waits for it.
+    WriteUninstaller "$INSTDIR\uninstall.dat"
+    File "${STAGE}/Uninstall.exe"
     CreateShortcut "$SMPROGRAMS\Pipstack.lnk" "$INSTDIR\pipstack.exe"
 
     ; Apps & Features
@@ -106,7 +108,16 @@ Section "Uninstall"
     ; Exactly the files the installer put there; the players' high scores
     ; live elsewhere and stay.
     !include "${STAGE}/uninstall-files.nsh"
+    Delete "$INSTDIR\uninstall.dat"
+    ; Uninstall.exe is running, waiting for this uninstaller: moved out of
+    ; the folder, it goes at the next start of Windows.
     Delete "$INSTDIR\Uninstall.exe"
+    IfFileExists "$INSTDIR\Uninstall.exe" 0 moved
+        GetTempFileName $0
+        Delete $0
+        Rename "$INSTDIR\Uninstall.exe" $0
+        Delete /REBOOTOK $0
+    moved:
     RMDir "$INSTDIR"
     Delete "$SMPROGRAMS\Pipstack.lnk"
     DeleteRegKey HKLM "${UNINSTALL_KEY}"
