@@ -43,6 +43,14 @@ void BorrowParentConsole()
         std::freopen("CONOUT$", "w", stderr);
 }
 
+// The installer and the uninstaller look for this name before they touch
+// files a running game holds open (windows/pipstack.nsi). Held, not owned,
+// for the life of the process: every running game keeps it in existence.
+void MarkRunning()
+{
+    CreateMutexW(nullptr, FALSE, L"Global\\PipstackRunning");
+}
+
 // The captions are laid out for DejaVu Sans Condensed, which Windows lacks;
 // the game brings it along in fonts\ beside the program.
 void AddOwnFonts()
@@ -127,6 +135,9 @@ int AnswerCommandLine(int argc, char *argv[])
 
 int main(int argc, char *argv[])
 {
+#ifdef Q_OS_WIN
+    MarkRunning();
+#endif
     app::NameApplication();
     if (argc > 1)
         return AnswerCommandLine(argc, argv);

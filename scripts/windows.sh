@@ -68,16 +68,26 @@ find_qt() {
     echo "$unpacked/qt6-mingw"
 }
 
+# Copies programs and DLLs into a folder, stripped: ship FILE... FOLDER
+ship() {
+    local folder=${*: -1} file
+    for file in "${@:1:$#-1}"; do
+        x86_64-w64-mingw32-strip --strip-all -o "$folder/${file##*/}" "$file"
+    done
+}
+
 # The folder both the zip and the installer are made from.
 stage() {
     local stage=$build/stage/Pipstack
     rm -rf "$build/stage"
     mkdir -p "$stage/platforms" "$stage/styles" "$stage/licences/Qt" "$stage/licences/MinGW-w64"
-    # Only our own program loses its debugging symbols: stripped Qt DLLs crash under Wine.
-    x86_64-w64-mingw32-strip -o "$stage/pipstack.exe" "$build/pipstack.exe"
-    cp "$qt"/bin/Qt6{Core,Gui,Widgets}.dll "${mingw_runtime[@]}" "$stage/"
-    cp "$qt/plugins/platforms/qwindows.dll" "$stage/platforms/"
-    cp "$qt/plugins/styles/qwindowsvistastyle.dll" "$stage/styles/"
+    # Every program and DLL ships without its debugging information, a third
+    # of the zip (libstdc++ alone is 23.7 MB with it, 4.3 MB without).
+    ship "$build/pipstack.exe" "$build/pipstack.com" "$qt"/bin/Qt6{Core,Gui,Widgets}.dll "${mingw_runtime[@]}" "$stage/"
+    ship "$qt/plugins/platforms/qwindows.dll" "$stage/platforms/"
+    ship "$qt/plugins/styles/qwindowsvistastyle.dll" "$stage/styles/"
+    # The installer's alone, not the zip's.
+    ship "$build/Uninstall.exe" "$build/stage/"
     cp assets/Die*.bmp assets/pipstack.ico "$stage/"
     # The program's languages, each with Qt's own words for its dialogs (the
     # build puts Debian's beside ours).

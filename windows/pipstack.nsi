@@ -22,6 +22,7 @@ InstallDir "$PROGRAMFILES64\Pipstack"
 InstallDirRegKey HKLM "${UNINSTALL_KEY}" "InstallLocation"
 RequestExecutionLevel admin
 ManifestDPIAware true
+BrandingText "Pipstack ${VERSION}"
 
 VIProductVersion "${FILE_VERSION}"
 VIAddVersionKey "ProductName" "Pipstack"
@@ -32,7 +33,11 @@ VIAddVersionKey "LegalCopyright" "2026 The Pipstack developers"
 
 !define MUI_ICON "${STAGE}/Pipstack/pipstack.ico"
 !define MUI_UNICON "${STAGE}/Pipstack/pipstack.ico"
-!define MUI_FINISHPAGE_RUN "$INSTDIR\pipstack.exe"
+; The setup runs elevated, and whatever it starts would too: Explorer starts
+; the game instead, as the player who is logged in.
+!define MUI_FINISHPAGE_RUN
+!define MUI_FINISHPAGE_RUN_TEXT "Run Pipstack"
+!define MUI_FINISHPAGE_RUN_FUNCTION RunAsPlayer
 !insertmacro MUI_PAGE_DIRECTORY
 !insertmacro MUI_PAGE_INSTFILES
 !insertmacro MUI_PAGE_FINISH
@@ -40,15 +45,43 @@ VIAddVersionKey "LegalCopyright" "2026 The Pipstack developers"
 !insertmacro MUI_UNPAGE_INSTFILES
 !insertmacro MUI_LANGUAGE "English"
 
+Function RunAsPlayer
+    Exec '"$WINDIR\explorer.exe" "$INSTDIR\pipstack.exe"'
+FunctionEnd
+
+; A running game holds its program and DLLs open, so replacing or removing
+; them now would leave a mix of two versions, or files behind. The game holds
+; this mutex while it runs (app/main.cpp). A silent run has nobody to ask: it
+; changes nothing and ends with status 2.
+!define RUNNING_MUTEX "Global\PipstackRunning"
+!define SYNCHRONIZE 0x00100000
+!macro GAME_CLOSED UN MESSAGE
+Function ${UN}GameClosed
+    retry:
+    System::Call 'kernel32::OpenMutexW(i ${SYNCHRONIZE}, i 0, w "${RUNNING_MUTEX}") p .r0'
+    IntPtrCmp $0 0 closed
+    System::Call 'kernel32::CloseHandle(p r0)'
+    MessageBox MB_RETRYCANCEL|MB_ICONEXCLAMATION "${MESSAGE}" /SD IDCANCEL IDRETRY retry
+    SetErrorLevel 2
+    Quit
+    closed:
+FunctionEnd
+!macroend
+!insertmacro GAME_CLOSED "" "Pipstack is running. Close every Pipstack window, then choose Retry to install, or Cancel to leave Pipstack as it is."
+!insertmacro GAME_CLOSED "un." "Pipstack is running. Close every Pipstack window, then choose Retry to uninstall, or Cancel to keep Pipstack."
+
 Function .onInit
     SetRegView 64
     SetShellVarContext all
 FunctionEnd
 
 Section "Pipstack"
+    Call GameClosed
     SetOutPath "$INSTDIR"
     File /r "${STAGE}/Pipstack/*"
-    WriteUninstaller "$INSTDIR\Uninstall.exe"
+    ; Uninstall.exe runs a copy of uninstall.dat and waits for it.
+    WriteUninstaller "$INSTDIR\uninstall.dat"
+    File "${STAGE}/Uninstall.exe"
     CreateShortcut "$SMPROGRAMS\Pipstack.lnk" "$INSTDIR\pipstack.exe"
 
     ; Apps & Features
@@ -71,10 +104,20 @@ Function un.onInit
 FunctionEnd
 
 Section "Uninstall"
+    Call un.GameClosed
     ; Exactly the files the installer put there; the players' high scores
     ; live elsewhere and stay.
     !include "${STAGE}/uninstall-files.nsh"
+    Delete "$INSTDIR\uninstall.dat"
+    ; Uninstall.exe is running, waiting for this uninstaller: moved out of
+    ; the folder, it goes at the next start of Windows.
     Delete "$INSTDIR\Uninstall.exe"
+    IfFileExists "$INSTDIR\Uninstall.exe" 0 moved
+        GetTempFileName $0
+        Delete $0
+        Rename "$INSTDIR\Uninstall.exe" $0
+        Delete /REBOOTOK $0
+    moved:
     RMDir "$INSTDIR"
     Delete "$SMPROGRAMS\Pipstack.lnk"
     DeleteRegKey HKLM "${UNINSTALL_KEY}"
