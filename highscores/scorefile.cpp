@@ -10,6 +10,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QStringDecoder>
 
 #include <optional>
 
@@ -44,7 +45,14 @@ bool AlreadyThere(const platform::SystemError &error)
 
 // Names are UTF-8 in core.
 core::HighScore Record(const ScoreEntry &entry) { return {entry.score, entry.name.toStdString()}; }
-ScoreEntry Entry(const core::HighScore &record) { return {record.score, QString::fromStdString(record.name)}; }
+ScoreEntry Entry(const core::HighScore &record)
+{
+    // QString::fromStdString drops a byte order mark at the start, and a name
+    // may begin with one: it would come back as another name, and a name that
+    // then starts with a blank is saved in quotes.
+    QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless | QStringDecoder::Flag::ConvertInitialBom);
+    return {record.score, utf8(QByteArrayView(record.name.data(), qsizetype(record.name.size())))};
+}
 
 QList<ScoreEntry> Entries(const core::HighScoreTable &records)
 {

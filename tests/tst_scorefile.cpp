@@ -390,6 +390,9 @@ void tst_ScoreFile::writeAwkwardName_readsBack_data()
     QTest::newRow("line breaks") << u"A\r\nB\nC\rD"_s << u"A  B C D"_s;
     QTest::newRow("non-ASCII") << u"Jörg Ŝ €😀"_s << u"Jörg Ŝ €😀"_s;
     QTest::newRow("too long") << QString(300, u'n') << QString(255, u'n');
+    // Found by the fuzzer: the mark was lost on the way from core, and the
+    // blank after it then had the name saved in quotes.
+    QTest::newRow("byte order mark first") << u"\uFEFF 2 \"Bo\""_s << u"\uFEFF 2 \"Bo\""_s;
 }
 
 void tst_ScoreFile::writeAwkwardName_readsBack()
