@@ -17,7 +17,6 @@
 
 #ifdef Q_OS_WIN
 #include <QDir>
-#include <QFontDatabase>
 #include <qt_windows.h>
 #endif
 
@@ -49,15 +48,6 @@ void BorrowParentConsole()
 void MarkRunning()
 {
     CreateMutexW(nullptr, FALSE, L"Global\\PipstackRunning");
-}
-
-// The captions are laid out for DejaVu Sans Condensed, which Windows lacks;
-// the game brings it along in fonts\ beside the program.
-void AddOwnFonts()
-{
-    const QDir fonts(QCoreApplication::applicationDirPath() + QStringLiteral("/fonts"));
-    for (const QString &name : fonts.entryList({QStringLiteral("*.ttf")}, QDir::Files))
-        QFontDatabase::addApplicationFont(fonts.filePath(name));
 }
 
 // The portable game plays in its own folder, the installed one in the
@@ -143,9 +133,6 @@ int main(int argc, char *argv[])
         return AnswerCommandLine(argc, argv);
     QApplication app(argc, argv);
     app::UseLanguage(app::SystemLanguages());
-#ifdef Q_OS_WIN
-    AddOwnFonts();
-#endif
     app::SetUpApplication();
 #ifdef Q_OS_WIN
     EnterPlayFolder();

@@ -7,7 +7,9 @@
 #include "gamekit.h"
 #include "highscores/frmScores.h"
 #include "highscores/frmSummary.h"
+#include "platform/widgets/controls.h"
 #include "platform/widgets/dialogs.h"
+#include "platform/widgets/forms.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -238,6 +240,12 @@ QList<testkit::ScriptedDialogs::Call> TestLanguages::tour(const std::function<vo
         look(review->window());
         review->Unload();
     }
+    // Three digits fit every box, the widest score and total there are.
+    QList<platform::Label *> boxes = gamekit::scoreBoxes(Players(2));
+    boxes << Players(2)->lblSubTot << Players(2)->lblBonus << Players(2)->lblTotal1 << Players(2)->lblTotal2
+          << Players(2)->lblGrandTotal;
+    for (platform::Label *box : boxes)
+        box->setCaption(u"888"_s);
     look(Players(2)->window());
     t.frame->mnuOptScore->trigger();
     look(frmScores::instance().window());
@@ -343,18 +351,33 @@ void TestLanguages::translations_completeAndCurrent()
 void TestLanguages::everyWindow_fitsItsWords_data()
 {
     QTest::addColumn<QString>("language");
-    QTest::newRow("en") << u"en"_s;
-    for (const QString &language : Languages)
-        QTest::newRow(qPrintable(language)) << language;
+    QTest::addColumn<QFont>("font");
+    // The font the layouts were measured for, and a wider and taller one, as
+    // Windows gives its own dialogs, for which they grow.
+    QFont wider(u"DejaVu Sans"_s);
+    wider.setPointSizeF(9);
+    for (const QFont &font : {QApplication::font(), wider}) {
+        const QString in = font == wider ? u" in a wider font"_s : QString();
+        QTest::newRow(qPrintable(u"en"_s + in)) << u"en"_s << font;
+        for (const QString &language : Languages)
+            QTest::newRow(qPrintable(language + in)) << language << font;
+    }
 }
 
 void TestLanguages::everyWindow_fitsItsWords()
 {
     QFETCH(QString, language);
+    QFETCH(QFont, font);
+    const QFont ownFont = QApplication::font();
+    const double ownScale = platform::LayoutScale();
+    QApplication::setFont(font);
+    platform::SetLayoutScale(font == ownFont ? ownScale : platform::LayoutScaleFor(font));
     QCOMPARE(app::UseLanguage({language}, QStringLiteral(PIPSTACK_QM_DIR)), language == u"en"_s ? QString() : language);
     QStringList found;
     for (const auto &call : tour([&found](QWidget *window) { found << misfits(window); }))
         found << misfitsOfDialog(call);
+    QApplication::setFont(ownFont);
+    platform::SetLayoutScale(ownScale);
     QVERIFY2(found.isEmpty(), qPrintable(found.join(u'\n')));
 }
 

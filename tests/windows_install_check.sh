@@ -56,7 +56,7 @@ installed=$drive_c/Program\ Files/Pipstack
 start_menu=$drive_c/ProgramData/Microsoft/Windows/Start\ Menu/Programs/Pipstack.lnk
 key='HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall\Pipstack'
 for file in pipstack.exe pipstack.com Uninstall.exe uninstall.dat Qt6Widgets.dll libstdc++-6.dll platforms/qwindows.dll \
-            styles/qwindowsvistastyle.dll fonts/DejaVuSansCondensed.ttf licences/Qt/LGPL-3.0-only.txt \
+            styles/qwindowsvistastyle.dll licences/Qt/LGPL-3.0-only.txt \
             translations/pipstack_de.qm translations/qtbase_de.qm translations/pipstack_nl.qm translations/qtbase_nl.qm; do
     [ -f "$installed/$file" ] || fail "not installed: $file"
 done

@@ -23,7 +23,17 @@ using namespace Qt::StringLiterals;
 
 namespace platform {
 
-int Px(int twips) { return qRound(twips / double(TwipsPerPixel)); }
+namespace {
+double layoutScale = 1.0;
+} // namespace
+
+double LayoutScale() { return layoutScale; }
+
+void SetLayoutScale(double scale) { layoutScale = std::max(1.0, scale); }
+
+int Px(int twips) { return qRound(twips * layoutScale / TwipsPerPixel); }
+
+int Twips(int pixels) { return qRound(pixels * TwipsPerPixel / layoutScale); }
 
 QRect TwipsRect(int left, int top, int width, int height)
 {
@@ -254,7 +264,9 @@ void PictureBox::paintEvent(QPaintEvent *)
 {
     QPainter painter(this);
     if (!picture_.isNull()) {
-        const QSize size = picture_.deviceIndependentSize().toSize();
+        // A picture grows with the layout, as the box it stands in does.
+        const QSize size = (picture_.deviceIndependentSize() * LayoutScale()).toSize();
+        painter.setRenderHint(QPainter::SmoothPixmapTransform, LayoutScale() != 1.0);
         const QRect target(QPoint((width() - size.width()) / 2, (height() - size.height()) / 2), size);
         painter.drawPixmap(target, picture_);
     }
@@ -265,7 +277,7 @@ QPixmap LoadPicture(const QString &fileName)
 {
     const QFileInfo info(fileName);
     const QString hiDpiName = info.completeBaseName() + u"@2x."_s + info.suffix();
-    const bool hiDpi = qApp->devicePixelRatio() > 1.0;
+    const bool hiDpi = qApp->devicePixelRatio() * LayoutScale() > 1.0;
 
     // Read past QPixmap's cache: a picture replaced on disk shows at once.
     auto tryLoad = [](const QString &path, qreal ratio) {

@@ -18,9 +18,14 @@ class QShortcut;
 
 namespace platform {
 
-// Window measures are twips: 1440 to the inch, 15 to a logical pixel.
+// Window measures are twips: 1440 to the inch, 15 to a logical pixel at the
+// font the layouts were measured for. With a larger font every measure grows
+// by the layout scale (see SetUpApplication), so the words fit as they did.
 constexpr int TwipsPerPixel = 15;
+double LayoutScale();
+void SetLayoutScale(double scale);
 int Px(int twips);
+int Twips(int pixels);
 QRect TwipsRect(int left, int top, int width, int height);
 
 // A text label. Its text colour and caption are the state the program reads

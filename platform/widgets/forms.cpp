@@ -9,6 +9,7 @@
 #include <QCloseEvent>
 #include <QFont>
 #include <QFontInfo>
+#include <QFontMetricsF>
 #include <QLayout>
 #include <QMdiArea>
 #include <QMdiSubWindow>
@@ -18,6 +19,7 @@
 #include <QWindow>
 
 #include <algorithm>
+#include <cmath>
 
 namespace platform {
 
@@ -263,7 +265,7 @@ void Form::setEnabled(bool enabled)
 int Form::Width()
 {
     Load();
-    return window_->width() * TwipsPerPixel;
+    return Twips(window_->width());
 }
 
 void Form::setWidth(int twips)
@@ -276,7 +278,7 @@ void Form::setWidth(int twips)
 int Form::Height()
 {
     Load();
-    return window_->height() * TwipsPerPixel;
+    return Twips(window_->height());
 }
 
 void Form::setHeight(int twips)
@@ -336,8 +338,32 @@ private:
 
 void KeepAChildActive(QMdiArea *area) { new ChildActivator(area); }
 
+double LayoutScaleFor(const QFont &font)
+{
+    // The layouts were measured for DejaVu Sans Condensed at 7.5 points, in
+    // which this sentence is 202 pixels wide, and a line fits the 15 pixels
+    // inside a box of digits.
+    const QFontMetricsF metrics(font);
+    const double wider = metrics.horizontalAdvance(QStringLiteral("The quick brown fox jumps over the lazy dog")) / 202;
+    const double taller = metrics.height() / 15;
+    // Rounded up to an eighth, for the words whose letters run wider than
+    // the sentence's, and for the wider margins of a native button.
+    return std::ceil(std::max({1.0, wider, taller}) * 8) / 8;
+}
+
 void SetUpApplication()
 {
+    // A Windows player expects the look of the other programs on the desktop:
+    // the native style, and the font Windows gives its own dialogs (Segoe UI
+    // at 9 points, wider than the font the layouts were measured for; the
+    // windows grow to match). Where Windows does not draw the windows, in
+    // the tests' offscreen platform, the game looks as it does elsewhere.
+    if (QGuiApplication::platformName() == u"windows") {
+        if (QStyle *native = QStyleFactory::create(QStringLiteral("windowsvista")))
+            QApplication::setStyle(native);
+        SetLayoutScale(LayoutScaleFor(QApplication::font()));
+        return;
+    }
     QApplication::setStyle(QStringLiteral("Fusion"));
     // The layouts give their longest label caption 73 pixels and their
     // narrowest box of digits 21; a condensed face keeps every caption whole

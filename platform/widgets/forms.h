@@ -81,9 +81,14 @@ private:
 
 namespace platform {
 
-// Picks the style and font that the window layouts were measured with. Call
-// once, right after the QApplication exists.
+// Picks the style and font the windows are drawn with, and the layout scale
+// that fits the window layouts to that font. Call once, right after the
+// QApplication exists, before any window is made.
 void SetUpApplication();
+
+// How much the window layouts grow to keep their words whole in a font: 1
+// for the font they were measured for, and never less.
+double LayoutScaleFor(const QFont &font);
 
 // Whenever the frame becomes the active window with no child window active
 // (after a modal dialog, say, or right after a new child appeared behind
