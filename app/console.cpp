@@ -6,26 +6,11 @@
 // typed, waits, and hands back its exit status, and what the game prints
 // lands before the next prompt. Without arguments it only starts the game.
 // Plain Win32 and no C++ library: it stays a few kilobytes.
+#include "windows/commandline.h"
+
 #include <windows.h>
 
 namespace {
-
-const wchar_t *SkipProgramName(const wchar_t *line)
-{
-    if (*line == L'"') {
-        ++line;
-        while (*line != L'\0' && *line != L'"')
-            ++line;
-        if (*line == L'"')
-            ++line;
-    } else {
-        while (*line != L'\0' && *line != L' ' && *line != L'\t')
-            ++line;
-    }
-    while (*line == L' ' || *line == L'\t')
-        ++line;
-    return line;
-}
 
 // A console handle is no use to a program without a console; left out, the
 // game attaches to this console itself. Files and pipes pass as they are.

@@ -7,28 +7,9 @@
 // that copy itself, runs it on the install folder (_?=), waits, and returns
 // its status. The uninstaller then moves this running program out of the
 // folder, which Windows allows where it refuses to delete it.
+#include "windows/commandline.h"
+
 #include <windows.h>
-
-namespace {
-
-const wchar_t *SkipProgramName(const wchar_t *line)
-{
-    if (*line == L'"') {
-        ++line;
-        while (*line != L'\0' && *line != L'"')
-            ++line;
-        if (*line == L'"')
-            ++line;
-    } else {
-        while (*line != L'\0' && *line != L' ' && *line != L'\t')
-            ++line;
-    }
-    while (*line == L' ' || *line == L'\t')
-        ++line;
-    return line;
-}
-
-} // namespace
 
 int main()
 {
