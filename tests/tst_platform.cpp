@@ -11,6 +11,7 @@
 #include "testkit.h"
 
 #include <QApplication>
+#include <QScopeGuard>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QInputDialog>
@@ -264,6 +265,24 @@ void TestPlatform::propertiesLoadTheWindowAndMeasureInTwips()
     QVERIFY(!form.Visible());
     form.Show();
     QVERIFY(form.Visible());
+
+    // In a larger font every measure grows, and twips read back as set.
+    QFont wider = QApplication::font();
+    wider.setPointSizeF(wider.pointSizeF() * 1.3);
+    const double scale = LayoutScaleFor(wider);
+    QVERIFY(scale >= 1.25 && scale <= 1.5);
+    wider.setPointSizeF(5);
+    QCOMPARE(LayoutScaleFor(wider), 1.0);
+    SetLayoutScale(scale);
+    const auto restore = qScopeGuard([] { SetLayoutScale(1); });
+    ProbeForm grown(area_, nullptr, false);
+    grown.Load();
+    const auto px = [scale](int pixels) { return qRound(pixels * scale); };
+    QCOMPARE(grown.client()->size(), QSize(px(200), px(100)));
+    QCOMPARE(grown.label->geometry(), QRect(px(8), px(8), px(100), px(17)));
+    grown.setWidth(5400);
+    QCOMPARE(grown.Width(), 5400);
+    QCOMPARE(grown.window()->width(), px(360));
 }
 
 void TestPlatform::closeBoxUnloadsOnlyWhereThereIsOne()
