@@ -21,6 +21,8 @@
 #include <QTest>
 #include <QTextLayout>
 
+#include <cstdlib>
+
 using namespace Qt::StringLiterals;
 using gamekit::PlayerCount;
 using gamekit::Players;
@@ -240,8 +242,10 @@ void TestGame::startUp_showsTheFrameAndItsMenu()
         sub << action->text() + u'|' + action->objectName();
     QCOMPARE(sub, QStringList({u"On|mnuWarnOn"_s, u"Off|mnuWarnOff"_s}));
 
-    // The restored frame: a 9840 x 8310 twip client area.
-    QCOMPARE(frame->area()->size(), QSize(656, 554));
+    // The restored frame: a 9840 x 8310 twip client area, to a pixel where
+    // Windows' menu bar takes one more than it asked for.
+    QCOMPARE(frame->area()->width(), Px(9840));
+    QVERIFY2(std::abs(frame->area()->height() - Px(8310)) <= 1, qPrintable(QString::number(frame->area()->height())));
 }
 
 // The zip's windows/portable.txt keeps a copy's scores beside it; an
@@ -594,7 +598,7 @@ void TestGame::dice_fallBackToBuiltInPictures()
     // The working directory holds no pictures: the built-in ones show.
     gamekit::roll(card, {1, 2, 3, 4, 5});
     QVERIFY(!card->picDice(0)->Picture().isNull());
-    QCOMPARE(card->picDice(0)->Picture().size(), QSize(33, 33));
+    QCOMPARE(card->picDice(0)->Picture().deviceIndependentSize(), QSizeF(33, 33));
 
     // A picture of the player's own wins, and is read anew at every draw.
     QImage own(33, 33, QImage::Format_RGB32);
