@@ -22,6 +22,7 @@
 #include <QProcess>
 #include <QPushButton>
 #include <QRegularExpression>
+#include <QScopeGuard>
 #include <QScrollBar>
 #include <QSettings>
 #include <QStatusBar>
@@ -370,14 +371,16 @@ void TestLanguages::everyWindow_fitsItsWords()
     QFETCH(QFont, font);
     const QFont ownFont = QApplication::font();
     const double ownScale = platform::LayoutScale();
+    const auto restore = qScopeGuard([&] {
+        QApplication::setFont(ownFont);
+        platform::SetLayoutScale(ownScale);
+    });
     QApplication::setFont(font);
     platform::SetLayoutScale(font == ownFont ? ownScale : platform::LayoutScaleFor(font));
     QCOMPARE(app::UseLanguage({language}, QStringLiteral(PIPSTACK_QM_DIR)), language == u"en"_s ? QString() : language);
     QStringList found;
     for (const auto &call : tour([&found](QWidget *window) { found << misfits(window); }))
         found << misfitsOfDialog(call);
-    QApplication::setFont(ownFont);
-    platform::SetLayoutScale(ownScale);
     QVERIFY2(found.isEmpty(), qPrintable(found.join(u'\n')));
 }
 

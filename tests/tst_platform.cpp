@@ -11,7 +11,6 @@
 #include "testkit.h"
 
 #include <QApplication>
-#include <QScopeGuard>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QInputDialog>
@@ -20,6 +19,7 @@
 #include <QMdiArea>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QScopeGuard>
 #include <QSignalSpy>
 #include <QTest>
 #include <QThread>
